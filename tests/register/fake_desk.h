@@ -1,0 +1,39 @@
+#pragma once
+// A desk whose operator is the test: it records every box and refresh, and
+// answers the questions from a queue.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "register/desk.h"
+
+namespace qx30::testing {
+
+class FakeDesk : public Desk {
+ public:
+  std::map<Liste, std::string> selection;
+  std::deque<bool> reponses;          // answers to the coming questions
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  int affichages = 0;
+
+  std::optional<std::string> ligne_choisie(Liste liste) override {
+    const auto it = selection.find(liste);
+    if (it == selection.end()) return std::nullopt;
+    return it->second;
+  }
+  void message(const std::string& texte) override { messages.push_back(texte); }
+  bool question(const std::string& texte) override {
+    questions.push_back(texte);
+    if (reponses.empty()) return false;
+    const bool oui = reponses.front();
+    reponses.pop_front();
+    return oui;
+  }
+  void affichage() override { ++affichages; }
+};
+
+}  // namespace qx30::testing
