@@ -3,6 +3,7 @@
 // the operator selected, the message and question boxes, and the refresh.
 // Texts are Windows-1252 bytes.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,18 @@ class Desk {
   virtual bool question(const std::string& texte) = 0;
   // The full rebuild of the window from the table.
   virtual void affichage() = 0;
+
+  // Flight control's view of the window.
+  // Lines of the list of models in flight, and the integer of the maximum field.
+  virtual int nombre_en_vol() = 0;
+  virtual int nbre_max() = 0;
+  // The clock's hh:nn, the start time of an entry entering "A" or "V".
+  virtual std::string heure() = 0;
+  // The authorisation check of a frequency against the interdictions: false
+  // when refused, with one reason group appended to texte_motifs per hit.
+  virtual bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) = 0;
+  // Rebuilds the interdictions from the frequencies in flight.
+  virtual void noire() = 0;
 };
 
 }  // namespace qx30

@@ -34,6 +34,26 @@ class FakeDesk : public Desk {
     return oui;
   }
   void affichage() override { ++affichages; }
+
+  int en_vol = 0;
+  int maximum = 5;
+  std::string horloge = "14:05";
+  // Frequencies the check refuses, with the reason group it appends.
+  std::map<std::int32_t, std::string> refusees;
+  std::vector<std::pair<std::int32_t, bool>> verifications;
+  int noires = 0;
+
+  int nombre_en_vol() override { return en_vol; }
+  int nbre_max() override { return maximum; }
+  std::string heure() override { return horloge; }
+  bool autoriser(std::int32_t freq, bool teste_en_vol, std::string& texte_motifs) override {
+    verifications.emplace_back(freq, teste_en_vol);
+    const auto it = refusees.find(freq);
+    if (it == refusees.end()) return true;
+    texte_motifs += it->second;
+    return false;
+  }
+  void noire() override { ++noires; }
 };
 
 }  // namespace qx30::testing
