@@ -1,0 +1,16 @@
+// qx30: the control desk of a radio-controlled model-flying session.
+// The program takes no arguments and works in the current folder.
+
+#include <QApplication>
+
+#include "window/qt_dialogs.h"
+#include "window/tf_qx.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qx30"));
+  qx30::QtDialogs dialogs;
+  qx30::TF_qx F_qx(qx30::Platform{dialogs});
+  F_qx.show();
+  return QApplication::exec();
+}

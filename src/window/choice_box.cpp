@@ -1,0 +1,41 @@
+#include "window/choice_box.h"
+
+#include <QLineEdit>
+
+#include "window/sorted_list.h"
+
+namespace qx30 {
+
+ChoiceBox::ChoiceBox(bool sorted, QWidget* parent) : QComboBox(parent), sorted_(sorted) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);  // a typed text never becomes an item
+  setMaxVisibleItems(22);
+  connect(this, &QComboBox::activated, this, [this](int i) { chosen_ = i; });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { chosen_ = -1; });
+}
+
+void ChoiceBox::load_items(const QStringList& items) {
+  clear();
+  chosen_ = -1;
+  for (const QString& item : items) add_item(item);
+  setCurrentIndex(-1);
+}
+
+void ChoiceBox::add_item(const QString& text) {
+  int at = count();
+  if (sorted_) {
+    at = 0;
+    while (at < count() && !line_before(text, itemText(at))) ++at;
+  }
+  insertItem(at, text);
+  if (chosen_ >= at) ++chosen_;
+}
+
+void ChoiceBox::choose(int index) {
+  setCurrentIndex(index);
+  chosen_ = index >= 0 && index < count() ? index : -1;
+}
+
+void ChoiceBox::set_edit_text(const QString& text) { setEditText(text); }
+
+}  // namespace qx30

@@ -1,0 +1,27 @@
+#include "window/qt_text.h"
+
+#include <QList>
+
+#include "register/cp1252.h"
+
+namespace qx30 {
+
+QString to_qt(const std::string& cp1252_text) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(cp1252_text.size()));
+  for (const char byte : cp1252_text)
+    out.append(QChar(static_cast<char16_t>(cp1252_to_unicode(static_cast<std::uint8_t>(byte)))));
+  return out;
+}
+
+std::string from_qt(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(text.size()));
+  for (const uint c : text.toUcs4()) {
+    const auto byte = unicode_to_cp1252(c);
+    out.push_back(byte ? static_cast<char>(*byte) : '?');
+  }
+  return out;
+}
+
+}  // namespace qx30

@@ -1,0 +1,51 @@
+#include "window/sorted_list.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace qx30 {
+
+bool line_before(const QString& a, const QString& b) {
+  const int c = QString::compare(a, b, Qt::CaseInsensitive);
+  return c != 0 ? c < 0 : a < b;
+}
+
+SortedList::SortedList(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+}
+
+void SortedList::add_line(const QString& text) {
+  // Binary search for the first line that sorts after the new one.
+  int lo = 0;
+  int hi = count();
+  while (lo < hi) {
+    const int mid = (lo + hi) / 2;
+    if (line_before(text, item(mid)->text())) hi = mid;
+    else lo = mid + 1;
+  }
+  auto* item = new QListWidgetItem(text);
+  // Rows exactly one font height high, as the list-stacking arithmetic assumes.
+  item->setSizeHint(QSize(fontMetrics().horizontalAdvance(text) + 4, row_height()));
+  insertItem(lo, item);
+}
+
+QString SortedList::line(int i) const { return item(i)->text(); }
+
+int SortedList::selected() const {
+  const auto chosen = selectedItems();
+  return chosen.isEmpty() ? -1 : row(chosen.first());
+}
+
+void SortedList::select(int i) {
+  if (i < 0 || i >= count()) {
+    setCurrentRow(-1);
+    clearSelection();
+    return;
+  }
+  setCurrentRow(i);
+}
+
+int SortedList::row_height() const { return QFontMetrics(font()).height(); }
+
+}  // namespace qx30

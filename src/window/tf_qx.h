@@ -1,0 +1,126 @@
+#pragma once
+// TF_qx: the program's one window. It owns the entry table for the whole run
+// and turns each event into one operation of the register.
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "register/desk.h"
+#include "register/fiches.h"
+#include "window/caption.h"
+#include "window/choice_box.h"
+#include "window/dialogs.h"
+#include "window/sorted_list.h"
+
+namespace qx30 {
+
+// The outside world the window talks to; tests give their own.
+struct Platform {
+  Dialogs& dialogs;
+};
+
+class TF_qx : public QWidget, public Desk {
+  Q_OBJECT
+ public:
+  explicit TF_qx(Platform platform, QWidget* parent = nullptr);
+
+  t_fiches fiches;
+
+  // Desk: the window as the register's operations see it.
+  std::optional<std::string> ligne_choisie(Liste liste) override;
+  void message(const std::string& texte) override;
+  bool question(const std::string& texte) override;
+  void affichage() override;
+  int nombre_en_vol() override;
+  int nbre_max() override;
+  std::string heure() override;
+  bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) override;
+  void noire() override;
+
+  // Handlers.
+  void B_enregistrerClick();
+  void B_supprimerClick();
+  void B_razClick();
+
+  // Controls; each objectName is the member's name.
+  SortedList* LB_actives;
+  SortedList* LB_attente;
+  SortedList* LB_liste;
+  SortedList* LB_noire;
+  QPushButton* B_fin_vol;
+  QPushButton* B_retirer_attente;
+  QPushButton* B_attente;
+  QPushButton* B_debut_vol;
+  QPushButton* B_fin_attente;
+  QPushButton* B_aide;
+  QLineEdit* E_nbre_max;
+  QLineEdit* E_temps_max;
+  QCheckBox* case_ecart20;
+  QCheckBox* case_intermodulation;
+  QCheckBox* case_freq_image;
+  ChoiceBox* CB_freq;
+  ChoiceBox* CB_pilote;
+  ChoiceBox* CB_comm;
+  QPushButton* B_enregistrer;
+  QPushButton* B_ajout_freq;
+  QPushButton* B_ajout_pilote;
+  QPushButton* B_ajout_comm;
+  QPushButton* B_recharger_listes;
+  QPushButton* B_supprimer;
+  QCheckBox* case_save;
+  QPushButton* b_save;
+  QPushButton* B_imprimer;
+  QPushButton* B_seance;
+  QPushButton* B_police;
+  QPushButton* B_raz;
+  Caption* Label_heure;
+  Caption* Label_actives;
+  Caption* Label_attente;
+  Caption* Label_liste;
+  Caption* Label_depassement;
+  Caption* Label_maxi;
+  Caption* Label_interdiction;
+  Caption* Label4;
+  Caption* Label6;
+  Caption* Label7;
+  Caption* Label8;
+  Caption* Label9;
+  Caption* Label_noire;
+  Caption* Label1;
+  Caption* Label10;
+  Caption* Label11;
+  Caption* Label3;
+  Caption* Label12;
+  Caption* Label2;
+  QTimer* Timer60;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class Anchor { top_left, top_left_right, top_right, bottom_left, all, top_right_bottom };
+
+  void build_layout();
+  template <class W>
+  W* place(W* widget, const char* name, int left, int top, int width, int height, Anchor anchor,
+           const char* hint = nullptr);
+  Caption* place_label(const char* name, int left, int top, const char* caption, Anchor anchor);
+  void wire_handlers();
+
+  // Runs one handler; a runtime error ends it and shows the error box.
+  void guarded(const std::function<void()>& handler);
+  // Connects a button's click to a handler through guarded().
+  void on_click(QPushButton* button, void (TF_qx::*handler)());
+
+  SortedList* list_of(Liste liste) const;
+
+  Platform platform_;
+  std::vector<std::pair<QWidget*, Anchor>> anchored_;
+};
+
+}  // namespace qx30
