@@ -1,0 +1,91 @@
+#pragma once
+// The file system as the persistence code uses it: whole-file reads, and
+// replacing a file by writing a temporary file beside it, flushing it to disk
+// and renaming it over the target, so that a file is always either the old
+// one or the new one, never a truncated mix. Every step goes through
+// FileSystem, so a test can make any step fail (a full disk, a refused rename).
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace qx30 {
+
+enum class Ouverture {
+  lecture,           // text files
+  lecture_ecriture,  // record files are opened read-write even for reading,
+                     // so a read-only record file is refused
+};
+
+// Each operation returns 0 or the errno value of its failure.
+class FileSystem {
+ public:
+  using Handle = int;
+
+  virtual ~FileSystem() = default;
+
+  // Reads the file from its start, at most `limite` bytes, into `contenu`.
+  virtual int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
+                   std::vector<std::uint8_t>& contenu) = 0;
+
+  // Creates a new empty file in the target's folder, under a name of its own
+  // that no other file has, to be renamed over `cible` once written. An
+  // existing target that this process may not write is refused (EACCES), as
+  // is a target that is a folder (EISDIR).
+  virtual int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
+                               std::filesystem::path& temporaire) = 0;
+
+  // Writes every byte; a write that makes no progress is ENOSPC.
+  virtual int ecrire(Handle handle, std::span<const std::uint8_t> octets) = 0;
+
+  // Flushes the file's data to the disk.
+  virtual int synchroniser(Handle handle) = 0;
+
+  virtual int fermer(Handle handle) = 0;
+
+  // Replaces `vers` by `de` in one step.
+  virtual int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) = 0;
+
+  virtual int supprimer(const std::filesystem::path& fichier) = 0;
+
+  // Flushes a folder's entries (a rename inside it) to the disk.
+  virtual int synchroniser_dossier(const std::filesystem::path& dossier) = 0;
+};
+
+// The operating system's files (POSIX calls).
+class PosixFileSystem : public FileSystem {
+ public:
+  int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
+           std::vector<std::uint8_t>& contenu) override;
+  int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
+                       std::filesystem::path& temporaire) override;
+  int ecrire(Handle handle, std::span<const std::uint8_t> octets) override;
+  int synchroniser(Handle handle) override;
+  int fermer(Handle handle) override;
+  int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) override;
+  int supprimer(const std::filesystem::path& fichier) override;
+  int synchroniser_dossier(const std::filesystem::path& dossier) override;
+};
+
+// The one PosixFileSystem of the process.
+FileSystem& systeme_fichiers();
+
+// Reads a whole file (at most `limite` bytes); a failure is an InOutError.
+// An empty name is "Invalid filename".
+std::vector<std::uint8_t> lire_fichier(FileSystem& fs, const std::filesystem::path& fichier,
+                                       Ouverture mode,
+                                       std::size_t limite = std::numeric_limits<std::size_t>::max());
+
+// Replaces the content of `cible` by `octets`: temporary file, write, flush,
+// close, rename over the target, flush the folder. On any failure the
+// temporary file is removed, the target is left as it was and the failure is
+// thrown as an InOutError. An empty name is "Invalid filename". Should only
+// the final flush of the folder fail, the new content is already in place
+// and the error is still thrown.
+void remplacer_fichier(FileSystem& fs, const std::filesystem::path& cible,
+                       std::span<const std::uint8_t> octets);
+
+}  // namespace qx30

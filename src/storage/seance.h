@@ -1,0 +1,102 @@
+#pragma once
+// Session files: the session name made from the date and time, writing the
+// table to a session file and loading one back.
+//
+// A session file is a plain sequence of 72-byte entry records, in ascending
+// slot order, one for every slot whose number is not 0; no header, at most
+// 999 records, an empty table giving an empty file.
+//
+// The window's handlers, over these functions (the colours are read from the
+// controls; every error is an exception for the application's error box):
+//   start-up:  nom_fichier_auto = nom_seance(date_heure_locale()) + suffixe_auto
+//   automatic: save_seance(nom_fichier_auto, fiches, colours)   (while case_save)
+//   manual:    name = nom_seance(date_heure_locale()) + suffixe_manuel;
+//              save_seance(name, ...), then the message; on an error, no message
+//   final:     name = nom_seance(date_heure_locale()) + suffixe_final; save_seance
+//   load:      charger_seance(fiches, chosen file), then noire and affichage;
+//              on an error the table is untouched and neither runs
+
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "register/fiches.h"
+#include "storage/file_system.h"
+#include "storage/parametres.h"
+
+namespace qx30 {
+
+// A local date and time, as the clock gives it.
+struct t_date_heure {
+  int annee = 0;    // 0 to 9999
+  int mois = 0;     // 1 to 12
+  int jour = 0;     // 1 to 31
+  int heure = 0;    // 0 to 23
+  int minute = 0;   // 0 to 59
+  int seconde = 0;  // 0 to 59
+};
+
+t_date_heure depuis_tm(const std::tm& tm);
+
+// The local date and time of the present moment.
+t_date_heure date_heure_locale();
+
+// "dd/mm/yyyy hh:nn:ss", always 19 characters, whatever the locale.
+std::string texte_date_heure(const t_date_heure& moment);
+
+// yyyymmdd_hhnnss, cut out of the date-time text: 20051202_143005.
+std::string nom_seance(const t_date_heure& moment);
+
+inline constexpr std::string_view suffixe_auto = "_seance_aut.dat";
+inline constexpr std::string_view suffixe_manuel = "_seance_man.dat";
+inline constexpr std::string_view suffixe_final = "_seance_fin.dat";
+
+inline constexpr std::size_t max_enregistrements = nb_places;
+
+// The bytes of a session file for the table.
+std::vector<std::uint8_t> octets_seance(const t_fiches& fiches);
+
+// Writes the table to `fichier`, then the colours to `fichier_param`. The
+// file is replaced whole or not at all (see remplacer_fichier); a failure is
+// an InOutError, and when the session file fails the parameters file is not
+// written.
+void save_seance(const std::filesystem::path& fichier, const t_fiches& fiches,
+                 const t_parametres& parametres,
+                 const std::filesystem::path& fichier_param = nom_fichier_parametres,
+                 FileSystem& fs = systeme_fichiers());
+
+// A session file that this program could not have written.
+class SeanceInvalide : public std::runtime_error {
+ public:
+  SeanceInvalide(const std::string& message, int enregistrement)
+      : std::runtime_error(message), enregistrement_(enregistrement) {}
+  // The faulty record, counted from 1.
+  int enregistrement() const { return enregistrement_; }
+
+ private:
+  int enregistrement_;
+};
+
+// Reads and checks a whole session file and gives its records numbered 1 to
+// n in file order; trailing bytes short of a record are ignored. Throws
+// InOutError when the file cannot be opened (it is opened read-write, so a
+// read-only file is "File access denied") or read, SeanceInvalide (a
+// Windows-1252 message naming the file and the record) when a record has a
+// state other than "L", "A" or "V", a text length beyond its field, a bracket
+// in its libelle, or a free slot (frequency 0) whose state is not "L", or
+// when the file holds more than 999 records.
+std::vector<t_fiche> lire_seance(const std::filesystem::path& fichier,
+                                 FileSystem& fs = systeme_fichiers());
+
+// Replaces the table by the file's records: every slot freed, then the
+// records in slots 1 to n, numbered 1 to n. The file is read and checked in
+// full first; on any error the table is left exactly as it was.
+void charger_seance(t_fiches& fiches, const std::filesystem::path& fichier,
+                    FileSystem& fs = systeme_fichiers());
+
+}  // namespace qx30
