@@ -1,0 +1,41 @@
+#include "interdictions/autorisation.h"
+
+#include <string_view>
+
+#include "register/cp1252.h"
+
+namespace qx30 {
+
+namespace {
+
+const std::string deja_a = cp1252(u8"déjà_a");
+
+// The widest tolerance: a slot farther than this never forbids.
+constexpr std::int64_t tolerance_max = 12;
+
+std::int64_t tolerance(std::string_view motif, bool ecart20) {
+  if (motif.starts_with("sera_inte")) return 4;
+  if (motif.starts_with("intermod_")) return 6;
+  if (motif.starts_with("freq_img=")) return 6;
+  return ecart20 ? 12 : 6;
+}
+
+std::int64_t distance(std::int64_t x, std::int64_t y) { return x > y ? x - y : y - x; }
+
+}  // namespace
+
+bool auto_(const t_interdictions& table, std::int32_t freq_testee, bool teste_en_vol, bool ecart20,
+           std::string& texte_motifs) {
+  bool autorisation = true;
+  for (int place = 1; place <= places_examinees; ++place) {
+    const t_interdiction& interdiction = table[place];
+    const std::int64_t ecart = distance(freq_testee, interdiction.freq_interdite);
+    if (ecart > tolerance_max || ecart > tolerance(interdiction.motif, ecart20)) continue;
+    if (teste_en_vol && ecart == 0 && interdiction.motif.starts_with(deja_a)) continue;
+    autorisation = false;
+    texte_motifs += "-(" + interdiction.motif + "_" + std::to_string(interdiction.freq_origine) + " )";
+  }
+  return autorisation;
+}
+
+}  // namespace qx30

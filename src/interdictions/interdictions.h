@@ -1,0 +1,62 @@
+#pragma once
+// t_interdiction: one forbidden frequency, the rule that forbids it and the
+// frequency in flight it is attributed to; t_interdictions: the table of them
+// that each rebuild refills from the frequencies in flight.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "register/fiches.h"
+
+namespace qx30 {
+
+// Slots of the table, numbered from 1.
+inline constexpr int nb_places_interdictions = 9999;
+// The slots a rebuild clears and the authorisation check reads: 1 to 999,
+// whatever the number of entries.
+inline constexpr int places_examinees = 999;
+// A motif holds at most 30 Windows-1252 characters (so "é" counts one).
+inline constexpr std::size_t motif_capacite = 30;
+
+struct t_interdiction {
+  std::int32_t freq_interdite = 0;  // kHz
+  std::int32_t freq_origine = 0;    // kHz, the frequency in flight it comes from
+  std::string motif;                // the rule, with frequencies written into it
+
+  bool operator==(const t_interdiction&) const = default;
+};
+
+class t_interdictions {
+ public:
+  // Every slot clear: both frequencies 0, motif empty.
+  t_interdictions();
+
+  // Slot by number, 1 to 9999; any other number is a RangeError.
+  t_interdiction& operator[](int place);
+  const t_interdiction& operator[](int place) const {
+    if (place < 1 || place > nb_places_interdictions) throw RangeError();
+    return places_[static_cast<std::size_t>(place - 1)];
+  }
+
+  // Entries of the last rebuild, in slots 1 to nb_interdictions().
+  int nb_interdictions() const { return nb_interdictions_; }
+  bool pleine() const { return nb_interdictions_ == nb_places_interdictions; }
+
+  // The start of a rebuild: clears slots 1 to 999 and counts no entry. Slots
+  // past 999 keep what an earlier rebuild left in them until written over:
+  // the check never reads them, and the lines stop at the count.
+  void recommencer();
+
+  // Stores the entry into the slot after the last one, its motif cut to 30
+  // characters. Once the table holds 9999 entries, further ones are dropped.
+  void ajouter(std::int32_t freq_interdite, std::int32_t freq_origine, std::string_view motif);
+
+ private:
+  std::vector<t_interdiction> places_;
+  int nb_interdictions_ = 0;
+};
+
+}  // namespace qx30
