@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "window/clock.h"
 #include "window/qt_dialogs.h"
 #include "window/tf_qx.h"
 
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qx30"));
   qx30::QtDialogs dialogs;
-  qx30::TF_qx F_qx(qx30::Platform{dialogs});
+  qx30::SystemClock clock;
+  qx30::TF_qx F_qx(qx30::Platform{dialogs, clock});
   F_qx.show();
   return QApplication::exec();
 }

@@ -24,10 +24,27 @@ void SortedList::add_line(const QString& text) {
     if (line_before(text, item(mid)->text())) hi = mid;
     else lo = mid + 1;
   }
+  insertItem(lo, make_item(text));
+}
+
+void SortedList::replace_lines(QStringList lines) {
+  std::sort(lines.begin(), lines.end(), line_before);
+  setUpdatesEnabled(false);
+  clear();
+  for (const QString& l : lines) addItem(make_item(l));
+  setUpdatesEnabled(true);
+}
+
+QListWidgetItem* SortedList::make_item(const QString& text) const {
   auto* item = new QListWidgetItem(text);
   // Rows exactly one font height high, as the list-stacking arithmetic assumes.
   item->setSizeHint(QSize(fontMetrics().horizontalAdvance(text) + 4, row_height()));
-  insertItem(lo, item);
+  return item;
+}
+
+void SortedList::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  emit double_clicked();
 }
 
 QString SortedList::line(int i) const { return item(i)->text(); }

@@ -9,11 +9,14 @@
 namespace qx30 {
 
 class SortedList : public QListWidget {
+  Q_OBJECT
  public:
   explicit SortedList(QWidget* parent = nullptr);
 
   // Inserts the line at its place in the order.
   void add_line(const QString& line);
+  // Empties the list and fills it with these lines, put in order.
+  void replace_lines(QStringList lines);
   int line_count() const { return count(); }
   QString line(int i) const;
 
@@ -23,6 +26,16 @@ class SortedList : public QListWidget {
 
   // Height in pixels of one row with the list's current font.
   int row_height() const;
+
+ signals:
+  // A double-click anywhere in the list, on a line or not.
+  void double_clicked();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QListWidgetItem* make_item(const QString& text) const;
 };
 
 // The lists' order: case-insensitive, then plain, so equal-ignoring-case

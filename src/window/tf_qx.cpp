@@ -1,7 +1,9 @@
 #include "window/tf_qx.h"
 
+#include "register/flight.h"
 #include "register/registration.h"
 #include "register/str_to_int.h"
+#include "window/logic/minute.h"
 #include "window/qt_text.h"
 
 namespace qx30 {
@@ -22,14 +24,29 @@ void TF_qx::guarded(const std::function<void()>& handler) {
   }
 }
 
-void TF_qx::on_click(QPushButton* button, void (TF_qx::*handler)()) {
-  connect(button, &QPushButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
+template <class Sender, class Signal>
+void TF_qx::on(Sender* sender, Signal signal, void (TF_qx::*handler)()) {
+  connect(sender, signal, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
 }
 
 void TF_qx::wire_handlers() {
-  on_click(B_enregistrer, &TF_qx::B_enregistrerClick);
-  on_click(B_supprimer, &TF_qx::B_supprimerClick);
-  on_click(B_raz, &TF_qx::B_razClick);
+  on(B_enregistrer, &QPushButton::clicked, &TF_qx::B_enregistrerClick);
+  on(B_supprimer, &QPushButton::clicked, &TF_qx::B_supprimerClick);
+  on(B_raz, &QPushButton::clicked, &TF_qx::B_razClick);
+  on(B_debut_vol, &QPushButton::clicked, &TF_qx::B_debut_volClick);
+  on(B_fin_attente, &QPushButton::clicked, &TF_qx::B_fin_attenteClick);
+  on(B_attente, &QPushButton::clicked, &TF_qx::B_attenteClick);
+  on(B_retirer_attente, &QPushButton::clicked, &TF_qx::B_retirer_attenteClick);
+  on(B_fin_vol, &QPushButton::clicked, &TF_qx::B_fin_volClick);
+  on(LB_liste, &SortedList::double_clicked, &TF_qx::B_debut_volClick);
+  on(LB_attente, &SortedList::double_clicked, &TF_qx::B_fin_attenteClick);
+  on(LB_actives, &SortedList::double_clicked, &TF_qx::B_fin_volClick);
+  on(E_nbre_max, &QLineEdit::textChanged, &TF_qx::E_nbre_maxChange);
+  on(E_temps_max, &QLineEdit::textChanged, &TF_qx::E_temps_maxChange);
+  on(case_ecart20, &QCheckBox::clicked, &TF_qx::noire);
+  on(case_intermodulation, &QCheckBox::clicked, &TF_qx::noire);
+  on(case_freq_image, &QCheckBox::clicked, &TF_qx::noire);
+  on(Timer60, &QTimer::timeout, &TF_qx::Timer60Timer);
 }
 
 void TF_qx::B_enregistrerClick() {
@@ -56,6 +73,29 @@ void TF_qx::B_supprimerClick() { supprimer(fiches, *this); }
 
 void TF_qx::B_razClick() { remise_a_zero(fiches, *this); }
 
+void TF_qx::B_debut_volClick() { debut_vol(fiches, *this); }
+
+void TF_qx::B_fin_attenteClick() { fin_attente(fiches, *this); }
+
+void TF_qx::B_attenteClick() { mettre_en_attente(fiches, *this); }
+
+void TF_qx::B_retirer_attenteClick() { retirer_attente(fiches, *this); }
+
+void TF_qx::B_fin_volClick() { fin_vol(fiches, *this); }
+
+// Setting the corrected text runs the handler again, nested; that run finds
+// the text valid and only refreshes.
+void TF_qx::E_nbre_maxChange() {
+  if (auto texte = texte_limite(from_qt(E_nbre_max->text()), limite_nbre_max)) E_nbre_max->setText(to_qt(*texte));
+  affichage();
+}
+
+void TF_qx::E_temps_maxChange() {
+  if (auto texte = texte_limite(from_qt(E_temps_max->text()), limite_temps_max))
+    E_temps_max->setText(to_qt(*texte));
+  affichage();
+}
+
 SortedList* TF_qx::list_of(Liste liste) const {
   switch (liste) {
     case Liste::liste: return LB_liste;
@@ -80,6 +120,6 @@ int TF_qx::nombre_en_vol() { return LB_actives->line_count(); }
 
 int TF_qx::nbre_max() { return str_to_int(from_qt(E_nbre_max->text())); }
 
-std::string TF_qx::heure() { return from_qt(Label_heure->text().mid(11, 5)); }
+std::string TF_qx::heure() { return heure_horloge(from_qt(Label_heure->text())); }
 
 }  // namespace qx30

@@ -10,8 +10,10 @@
 #include <functional>
 #include <vector>
 
+#include "interdictions/interdictions.h"
 #include "register/desk.h"
 #include "register/fiches.h"
+#include "window/clock.h"
 #include "window/caption.h"
 #include "window/choice_box.h"
 #include "window/dialogs.h"
@@ -22,6 +24,7 @@ namespace qx30 {
 // The outside world the window talks to; tests give their own.
 struct Platform {
   Dialogs& dialogs;
+  Clock& clock;
 };
 
 class TF_qx : public QWidget, public Desk {
@@ -30,6 +33,13 @@ class TF_qx : public QWidget, public Desk {
   explicit TF_qx(Platform platform, QWidget* parent = nullptr);
 
   t_fiches fiches;
+  t_interdictions interdictions;
+
+  // Set by the minute clock for the refresh it starts: that refresh leaves
+  // the registered list alone and puts these selections back.
+  bool tic_minute = false;
+  int index_actives = -1;
+  int index_attente = -1;
 
   // Desk: the window as the register's operations see it.
   std::optional<std::string> ligne_choisie(Liste liste) override;
@@ -46,6 +56,14 @@ class TF_qx : public QWidget, public Desk {
   void B_enregistrerClick();
   void B_supprimerClick();
   void B_razClick();
+  void B_debut_volClick();
+  void B_fin_attenteClick();
+  void B_attenteClick();
+  void B_retirer_attenteClick();
+  void B_fin_volClick();
+  void E_nbre_maxChange();
+  void E_temps_maxChange();
+  void Timer60Timer();
 
   // Controls; each objectName is the member's name.
   SortedList* LB_actives;
@@ -114,8 +132,10 @@ class TF_qx : public QWidget, public Desk {
 
   // Runs one handler; a runtime error ends it and shows the error box.
   void guarded(const std::function<void()>& handler);
-  // Connects a button's click to a handler through guarded().
-  void on_click(QPushButton* button, void (TF_qx::*handler)());
+  // Connects an event to a handler through guarded().
+  template <class Sender, class Signal>
+  void on(Sender* sender, Signal signal, void (TF_qx::*handler)());
+  void apply_heights();
 
   SortedList* list_of(Liste liste) const;
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "register/cp1252.h"
+#include "fake_clock.h"
 #include "qt_print.h"
 #include "scripted_dialogs.h"
 #include "window/qt_text.h"
@@ -17,7 +18,8 @@ using testing::ScriptedDialogs;
 
 struct WindowTest : ::testing::Test {
   ScriptedDialogs dialogs;
-  TF_qx window{Platform{dialogs}};
+  testing::FakeClock clock;
+  TF_qx window{Platform{dialogs, clock}};
 
   void SetUp() override {
     window.CB_freq->load_items({"35010", "41000", "72130"});
