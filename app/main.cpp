@@ -5,6 +5,8 @@
 
 #include "window/clock.h"
 #include "window/qt_dialogs.h"
+#include "window/qt_launcher.h"
+#include "window/qt_printer.h"
 #include "window/tf_qx.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +14,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("qx30"));
   qx30::QtDialogs dialogs;
   qx30::SystemClock clock;
-  qx30::TF_qx F_qx(qx30::Platform{dialogs, clock});
+  qx30::QtLauncher launcher;
+  qx30::QtPrinter printer;
+  qx30::TF_qx F_qx(qx30::Platform{dialogs, clock, launcher, printer});
   F_qx.show();
   return QApplication::exec();
 }

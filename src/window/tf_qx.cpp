@@ -47,6 +47,9 @@ void TF_qx::wire_handlers() {
   on(case_intermodulation, &QCheckBox::clicked, &TF_qx::noire);
   on(case_freq_image, &QCheckBox::clicked, &TF_qx::noire);
   on(Timer60, &QTimer::timeout, &TF_qx::Timer60Timer);
+  wire_storage();
+  wire_look();
+  wire_printing();
 }
 
 void TF_qx::B_enregistrerClick() {

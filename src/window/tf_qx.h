@@ -17,6 +17,8 @@
 #include "window/caption.h"
 #include "window/choice_box.h"
 #include "window/dialogs.h"
+#include "window/launcher.h"
+#include "window/printer.h"
 #include "window/sorted_list.h"
 
 namespace qx30 {
@@ -25,6 +27,8 @@ namespace qx30 {
 struct Platform {
   Dialogs& dialogs;
   Clock& clock;
+  Launcher& launcher;
+  Printer& printer;
 };
 
 class TF_qx : public QWidget, public Desk {
@@ -64,6 +68,29 @@ class TF_qx : public QWidget, public Desk {
   void E_nbre_maxChange();
   void E_temps_maxChange();
   void Timer60Timer();
+
+  // Session files, choice lists, start-up and shutdown: tf_qx_storage.cpp.
+  std::string nom_fichier_auto;
+  void principale();
+  void b_saveClick();
+  void B_seanceClick();
+  void B_recharger_listesClick();
+  void B_ajout_freqClick();
+  void B_ajout_piloteClick();
+  void B_ajout_commClick();
+  void B_aideClick();
+
+  // Colours, font and the smallest window: tf_qx_look.cpp.
+  void Label_activesClick();
+  void Label_attenteClick();
+  void Label_listeClick();
+  void Label_noireClick();
+  void Label_heureClick();
+  void B_policeClick();
+  void FormResize();
+
+  // The printed list: tf_qx_printing.cpp.
+  void B_imprimerClick();
 
   // Controls; each objectName is the member's name.
   SortedList* LB_actives;
@@ -136,6 +163,10 @@ class TF_qx : public QWidget, public Desk {
   template <class Sender, class Signal>
   void on(Sender* sender, Signal signal, void (TF_qx::*handler)());
   void apply_heights();
+  // Each group of handlers connects its own events.
+  void wire_storage();
+  void wire_look();
+  void wire_printing();
 
   SortedList* list_of(Liste liste) const;
 

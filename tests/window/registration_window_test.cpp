@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "register/cp1252.h"
-#include "fake_clock.h"
+#include "fake_platform.h"
 #include "qt_print.h"
-#include "scripted_dialogs.h"
 #include "window/qt_text.h"
 #include "window/tf_qx.h"
 
@@ -17,9 +16,9 @@ namespace {
 using testing::ScriptedDialogs;
 
 struct WindowTest : ::testing::Test {
-  ScriptedDialogs dialogs;
-  testing::FakeClock clock;
-  TF_qx window{Platform{dialogs, clock}};
+  testing::FakePlatform fake;
+  ScriptedDialogs& dialogs = fake.dialogs;
+  TF_qx window{fake.platform()};
 
   void SetUp() override {
     window.CB_freq->load_items({"35010", "41000", "72130"});
