@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "interdictions/moitie.h"
+#include "register/moitie.h"
 #include "register/cp1252.h"
 
 namespace qx30 {

@@ -4,11 +4,7 @@
 
 namespace qx30 {
 
-// v / 2 to the nearest integer, a half going to the even neighbour
-// (13 gives 6, 15 gives 8, 11 gives 6).
-int moitie_arrondie(int v);
-
-// Line step for a text height t: t + moitie_arrondie(t).
+// Line step for a text height t: t and its half rounded to the even neighbour.
 int pas_de_ligne(int hauteur_texte);
 
 }  // namespace qx30

@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-namespace qx30 {
+#include "register/moitie.h"
 
-int moitie(int n) {
-  const int q = n / 2;  // truncated towards zero
-  if (n % 2 == 0 || q % 2 == 0) return q;
-  return n > 0 ? q + 1 : q - 1;
-}
+namespace qx30 {
 
 t_hauteurs empiler(const t_pile& pile) {
   int rangs_actives = std::max(pile.lignes_actives, 1);
@@ -16,9 +12,9 @@ t_hauteurs empiler(const t_pile& pile) {
   t_hauteurs h;
   h.actives.haut = pile.haut_actives;
   for (;;) {
-    h.actives.hauteur = pile.rangee_actives * rangs_actives + moitie(pile.rangee_actives);
+    h.actives.hauteur = pile.rangee_actives * rangs_actives + static_cast<int>(moitie_arrondie(pile.rangee_actives));
     h.attente.haut = h.actives.haut + h.actives.hauteur + 1;
-    h.attente.hauteur = pile.rangee_attente * rangs_attente + moitie(pile.rangee_attente);
+    h.attente.hauteur = pile.rangee_attente * rangs_attente + static_cast<int>(moitie_arrondie(pile.rangee_attente));
     h.liste.haut = h.attente.haut + h.attente.hauteur + 1;
     if (h.liste.haut + 2 * pile.rangee_liste <= pile.haut_label1) break;
     // No room for two registered rows: the queue gives up a row first.

@@ -7,9 +7,6 @@
 
 namespace qx30 {
 
-// Half of n to the nearest integer, a half going to the even neighbour:
-// 13 gives 6, 15 gives 8, 11 gives 6.
-int moitie(int n);
 
 struct t_pile {
   // Row height in pixels of each list, following its font.

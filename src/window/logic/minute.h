@@ -15,17 +15,7 @@ namespace qx30 {
 // was counted, that is when the window needs a refresh.
 bool compter_minute(t_fiches& fiches);
 
-// A local date and time as the caller reads it from the system, to the
-// minute: the clock shows no seconds.
-struct t_instant {
-  int annee = 2000, mois = 1, jour = 1;
-  int heure = 0, minute = 0;
-};
-
-// The clock text dd/mm/yyyy hh:nn, zero-filled, whatever the locale.
-std::string texte_horloge(const t_instant& instant);
-
-// The time hh:nn of a clock text, its characters 12 to 16; what there is of
+// The time hh:nn of a clock text dd/mm/yyyy hh:nn, its characters 12 to 16; what there is of
 // them when the text is shorter.
 std::string heure_horloge(std::string_view horloge);
 

@@ -24,16 +24,6 @@ void attendre(const t_hauteurs& h, t_place actives, t_place attente, t_place lis
   EXPECT_EQ(h.liste.hauteur, liste.hauteur);
 }
 
-TEST(Moitie, RoundsHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(moitie(13), 6);
-  EXPECT_EQ(moitie(15), 8);
-  EXPECT_EQ(moitie(11), 6);
-  EXPECT_EQ(moitie(1), 0);
-  EXPECT_EQ(moitie(3), 2);
-  EXPECT_EQ(moitie(16), 8);
-  EXPECT_EQ(moitie(0), 0);
-}
-
 TEST(Empiler, UpperListsFitTheirLinesAndTheRegisteredListTakesTheRest) {
   // 2 in flight, 4 waiting.
   attendre(empiler(pile(2, 4)), {32, 32}, {65, 58}, {124, 331});

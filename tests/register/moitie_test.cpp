@@ -1,4 +1,4 @@
-#include "interdictions/moitie.h"
+#include "register/moitie.h"
 
 #include <gtest/gtest.h>
 
