@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
   qx30::QtLauncher launcher;
   qx30::QtPrinter printer;
   qx30::TF_qx F_qx(qx30::Platform{dialogs, clock, launcher, printer});
+  // Colours, limits, session name, choice lists, clock and the first
+  // refresh; a failing step shows its error and the window opens all the same.
+  F_qx.principale();
   F_qx.show();
   return QApplication::exec();
 }

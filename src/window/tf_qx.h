@@ -146,6 +146,8 @@ class TF_qx : public QWidget, public Desk {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // FormClose: a failed final save keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class Anchor { top_left, top_left_right, top_right, bottom_left, all, top_right_bottom };
@@ -165,6 +167,13 @@ class TF_qx : public QWidget, public Desk {
   void apply_heights();
   // Each group of handlers connects its own events.
   void wire_storage();
+  // Session files: the automatic save of the refresh, the final save, and the
+  // colours as the controls hold them.
+  void sauvegarde_auto();
+  void FormClose();
+  t_parametres couleurs_affichees() const;
+  // A failed automatic save's error box is open: later failures add no box.
+  bool erreur_auto_ouverte_ = false;
   void wire_look();
   void wire_printing();
 

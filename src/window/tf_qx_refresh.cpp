@@ -51,6 +51,7 @@ void TF_qx::affichage() {
   Label_maxi->set_caption(to_qt(l.maxi));
 
   apply_heights();
+  if (case_save->isChecked()) sauvegarde_auto();
   tic_minute = false;
 }
 

@@ -1,9 +1,175 @@
 // Session files, choice lists, start-up and shutdown.
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+
+#include "storage/listes.h"
+#include "storage/parametres.h"
+#include "storage/seance.h"
+#include "window/look.h"
+#include "window/qt_text.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {
 
-void TF_qx::wire_storage() {}
+namespace {
+
+// A choice box as the list reload drives it.
+class BoiteQt : public BoiteChoix {
+ public:
+  explicit BoiteQt(ChoiceBox* box) : box_(box) {}
+
+  // Emptying the items empties the typed text too.
+  void vider() override {
+    box_->load_items({});
+    box_->set_edit_text(QString());
+  }
+
+  void ajouter(const std::vector<std::string>& items) override {
+    for (const std::string& item : items) box_->add_item(to_qt(item));
+    // Adding to an empty box would make its first item current.
+    box_->choose(-1);
+  }
+
+  void fixer_texte(const std::string& texte) override {
+    box_->choose(-1);
+    box_->set_edit_text(to_qt(texte));
+  }
+
+ private:
+  ChoiceBox* box_;
+};
+
+std::filesystem::path chemin(const QString& name) {
+  return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+}  // namespace
+
+void TF_qx::wire_storage() {
+  // on() is a template defined in tf_qx.cpp; the connections are made here
+  // the same way, through guarded().
+  const auto click = [this](QPushButton* button, void (TF_qx::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
+  };
+  click(b_save, &TF_qx::b_saveClick);
+  click(B_seance, &TF_qx::B_seanceClick);
+  click(B_recharger_listes, &TF_qx::B_recharger_listesClick);
+  click(B_ajout_freq, &TF_qx::B_ajout_freqClick);
+  click(B_ajout_pilote, &TF_qx::B_ajout_piloteClick);
+  click(B_ajout_comm, &TF_qx::B_ajout_commClick);
+  click(B_aide, &TF_qx::B_aideClick);
+}
+
+t_parametres TF_qx::couleurs_affichees() const {
+  return t_parametres{background_of(LB_actives), background_of(LB_attente), background_of(LB_liste),
+                      background_of(LB_noire), background_of(this)};
+}
+
+// Called by the refresh, which must finish whatever the save does: the error
+// is shown here rather than thrown.
+void TF_qx::sauvegarde_auto() {
+  // A start-up that stopped early gave the session no automatic file.
+  if (nom_fichier_auto.empty()) return;
+  try {
+    save_seance(nom_fichier_auto, fiches, couleurs_affichees());
+  } catch (const std::exception& e) {
+    // The minute clock goes on while the box is open; its refreshes fail
+    // the same way and would pile up one box per minute.
+    if (erreur_auto_ouverte_) return;
+    erreur_auto_ouverte_ = true;
+    platform_.dialogs.error(error_box_text(e.what()));
+    erreur_auto_ouverte_ = false;
+  }
+}
+
+void TF_qx::b_saveClick() {
+  const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_manuel);
+  save_seance(nom, fiches, couleurs_affichees());
+  platform_.dialogs.message(QString::fromUtf8("séance sauvegardée dans le fichier : ") + to_qt(nom));
+}
+
+void TF_qx::B_seanceClick() {
+  // Both cases of the extension, so that the program's own files show on a
+  // file system that tells them apart.
+  const std::optional<QString> choisi =
+      platform_.dialogs.open_file(QString::fromUtf8("Choisir le fichier SEANCE à charger"),
+                                  QStringLiteral("Fichiers seance (*.dat *.DAT)"), QDir::currentPath());
+  // The whole file is checked before the table changes; on an error neither
+  // the table nor the window changes.
+  if (choisi) charger_seance(fiches, chemin(*choisi));
+  // A cancelled load refreshes too. noire ends with the refresh.
+  noire();
+}
+
+void TF_qx::B_recharger_listesClick() {
+  BoiteQt freq(CB_freq);
+  BoiteQt pilote(CB_pilote);
+  BoiteQt comm(CB_comm);
+  recharger_listes(freq, pilote, comm);
+}
+
+void TF_qx::B_ajout_freqClick() { platform_.launcher.open_in_editor(fichier_frequences); }
+
+void TF_qx::B_ajout_piloteClick() { platform_.launcher.open_in_editor(fichier_pilotes); }
+
+void TF_qx::B_ajout_commClick() { platform_.launcher.open_in_editor(fichier_commentaires); }
+
+void TF_qx::B_aideClick() { platform_.launcher.open_in_editor(fichier_aide); }
+
+void TF_qx::principale() {
+  // The clock runs from the window's creation, whatever becomes of the rest.
+  Timer60->start();
+  // No step has a fallback: a failure ends the start-up there, and the
+  // window opens with what the earlier steps did.
+  guarded([this] {
+    tic_minute = false;
+    Label_depassement->set_caption(QString());
+    Label_interdiction->set_caption(QString());
+    Label_maxi->set_caption(QString());
+
+    const t_parametres p = lire_param();
+    set_background(Label_actives, p.couleur_actives);
+    set_background(LB_actives, p.couleur_actives);
+    set_background(Label_attente, p.couleur_attente);
+    set_background(LB_attente, p.couleur_attente);
+    set_background(Label_liste, p.couleur_liste);
+    set_background(LB_liste, p.couleur_liste);
+    set_background(Label_noire, p.couleur_noire);
+    set_background(LB_noire, p.couleur_noire);
+    set_background(Label_heure, p.couleur_fond);
+    set_background(this, p.couleur_fond);
+
+    E_nbre_max->setText(QStringLiteral("5"));
+    E_temps_max->setText(QStringLiteral("10"));
+
+    nom_fichier_auto = nom_seance(platform_.clock.now()) + std::string(suffixe_auto);
+
+    B_recharger_listesClick();
+    Timer60Timer();
+    affichage();
+  });
+}
+
+void TF_qx::FormClose() {
+  // Written whatever case_save says.
+  const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_final);
+  save_seance(nom, fiches, couleurs_affichees());
+}
+
+void TF_qx::closeEvent(QCloseEvent* event) {
+  bool ecrit = false;
+  guarded([&] {
+    FormClose();
+    ecrit = true;
+  });
+  // Closing without the final file would lose the session.
+  if (ecrit)
+    event->accept();
+  else
+    event->ignore();
+}
 
 }  // namespace qx30
