@@ -57,7 +57,9 @@ void set_background(QWidget* widget, std::uint32_t value) {
   QPalette p = widget->palette();
   const QColor c = to_qcolor(value);
   p.setColor(QPalette::Window, c);
-  p.setColor(QPalette::Base, c);
+  // A list paints its rows on Base. The window's Base would pass to every
+  // edit field and drop-down list inside it, which keep their own white.
+  if (!widget->isWindow()) p.setColor(QPalette::Base, c);
   widget->setPalette(p);
   widget->setAutoFillBackground(true);
 }

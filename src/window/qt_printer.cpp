@@ -1,9 +1,8 @@
 #include "window/qt_printer.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <stdexcept>
 
 #include "printing/imprimante.h"
 #include "window/qt_text.h"
@@ -12,27 +11,35 @@ namespace qx30 {
 
 namespace {
 
-// The page layout's canvas over a painter on the printer, in device pixels.
-class PrinterCanvas : public Canvas {
- public:
-  PrinterCanvas(QPrinter& printer, QPainter& painter) : printer_(printer), painter_(painter) {}
-
-  int text_height(const std::string&) override {
-    return QFontMetrics(painter_.font(), &printer_).height();  // the line height, whatever the text
-  }
-  void draw_text(int x, int y, const std::string& text) override {
-    // The layout gives the top of the text; the painter wants the baseline.
-    painter_.drawText(x, y + QFontMetrics(painter_.font(), &printer_).ascent(), to_qt(text));
-  }
-  int page_height() override { return printer_.pageLayout().paintRectPixels(printer_.resolution()).height(); }
-  void new_page() override { printer_.newPage(); }
-
- private:
-  QPrinter& printer_;
-  QPainter& painter_;
-};
+// The window library's default face where the system has it, another
+// sans-serif face elsewhere.
+QFont printer_font() {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(taille_police);
+  return font;
+}
 
 }  // namespace
+
+PainterCanvas::PainterCanvas(QPainter& painter, QPaintDevice& device)
+    : painter_(painter), device_(device), metrics_(painter.font(), &device) {}
+
+// The font's line height, whatever the text, as the line step wants it.
+int PainterCanvas::text_height(const std::string&) { return metrics_.height(); }
+
+// The layout gives the top of the text; the painter wants the baseline.
+void PainterCanvas::draw_text(int x, int y, const std::string& text) {
+  painter_.drawText(x, y + metrics_.ascent(), to_qt(text));
+}
+
+// A printer's height is that of its printable area.
+int PainterCanvas::page_height() { return device_.height(); }
+
+void PainterCanvas::new_page() {
+  auto* pages = dynamic_cast<QPagedPaintDevice*>(&device_);
+  if (!pages || !pages->newPage()) throw std::runtime_error("The printer could not start a new page");
+}
 
 std::optional<QString> QtPrinter::default_printer() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -41,14 +48,23 @@ std::optional<QString> QtPrinter::default_printer() {
 }
 
 void QtPrinter::print(const std::function<void(Canvas&)>& layout) {
-  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-  QPainter painter(&printer);
-  QFont font = painter.font();
-  font.setPointSize(taille_police);
-  painter.setFont(font);
-  PrinterCanvas canvas(printer, painter);
-  layout(canvas);
-  painter.end();
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) throw std::runtime_error(pas_d_imprimante_par_defaut);
+  QPrinter printer(info, QPrinter::HighResolution);
+  QPainter painter;
+  // A job that cannot start would otherwise print nothing without a word.
+  if (!painter.begin(&printer)) throw std::runtime_error("The print job could not be started");
+  painter.setFont(printer_font());
+  PainterCanvas canvas(painter, printer);
+  try {
+    layout(canvas);
+  } catch (...) {
+    // Half a list on paper is worse than none: the job is dropped.
+    printer.abort();
+    painter.end();
+    throw;
+  }
+  if (!painter.end()) throw std::runtime_error("The print job could not be handed to the printer");
 }
 
 }  // namespace qx30

@@ -1,6 +1,9 @@
 #pragma once
 // The system's default printer through Qt's print support.
 
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "window/printer.h"
 
 namespace qx30 {
@@ -9,6 +12,24 @@ class QtPrinter : public Printer {
  public:
   std::optional<QString> default_printer() override;
   void print(const std::function<void(Canvas&)>& layout) override;
+};
+
+// The page layout's canvas over an active painter, in the device's pixels
+// from the top left of its printable area, with the painter's font. New
+// pages come from a printer; any other device has one page only.
+class PainterCanvas : public Canvas {
+ public:
+  PainterCanvas(QPainter& painter, QPaintDevice& device);
+
+  int text_height(const std::string& text) override;
+  void draw_text(int x, int y, const std::string& text) override;
+  int page_height() override;
+  void new_page() override;
+
+ private:
+  QPainter& painter_;
+  QPaintDevice& device_;
+  QFontMetrics metrics_;
 };
 
 }  // namespace qx30

@@ -13,6 +13,9 @@ namespace {
 
 QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// The client size the anchored controls were last placed for.
+constexpr const char* anchored_size = "qx30_anchored_size";
+
 }  // namespace
 
 template <class W>
@@ -38,6 +41,7 @@ void TF_qx::build_layout() {
   set_background(this, couleur::fond_bulle);
   resize(792, 533);
   move(0, 0);
+  setProperty(anchored_size, QSize(792, 533));
 
   auto list = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* hint, bool bold,
                   std::uint32_t colour) {
@@ -177,26 +181,32 @@ void TF_qx::build_layout() {
 
 void TF_qx::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (!event->oldSize().isValid()) return;
   // Each anchored control keeps its distance to the edges it is tied to,
-  // from wherever it stands now.
-  const int dx = event->size().width() - event->oldSize().width();
-  const int dy = event->size().height() - event->oldSize().height();
-  for (auto [w, anchor] : anchored_) {
-    QRect g = w->geometry();
-    switch (anchor) {
-      case Anchor::top_left: break;
-      case Anchor::top_left_right: g.setWidth(g.width() + dx); break;
-      case Anchor::top_right: g.translate(dx, 0); break;
-      case Anchor::bottom_left: g.translate(0, dy); break;
-      case Anchor::all: g.setSize(g.size() + QSize(dx, dy)); break;
-      case Anchor::top_right_bottom:
-        g.translate(dx, 0);
-        g.setHeight(g.height() + dy);
-        break;
+  // from wherever it stands now (the refresh moves the entry lists). The
+  // size they were last laid out for is kept on the window: a resize made
+  // while the window is hidden arrives at show time without its old size.
+  const QSize laid_out = property(anchored_size).toSize();
+  const int dx = width() - laid_out.width();
+  const int dy = height() - laid_out.height();
+  setProperty(anchored_size, size());
+  if (dx != 0 || dy != 0) {
+    for (auto [w, anchor] : anchored_) {
+      QRect g = w->geometry();
+      switch (anchor) {
+        case Anchor::top_left: break;
+        case Anchor::top_left_right: g.setWidth(g.width() + dx); break;
+        case Anchor::top_right: g.translate(dx, 0); break;
+        case Anchor::bottom_left: g.translate(0, dy); break;
+        case Anchor::all: g.setSize(g.size() + QSize(dx, dy)); break;
+        case Anchor::top_right_bottom:
+          g.translate(dx, 0);
+          g.setHeight(g.height() + dy);
+          break;
+      }
+      w->setGeometry(g);
     }
-    w->setGeometry(g);
   }
+  guarded([this] { FormResize(); });
 }
 
 }  // namespace qx30

@@ -1,9 +1,62 @@
 // Colours, font and the smallest window.
 
+#include "window/look.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {
 
-void TF_qx::wire_look() {}
+namespace {
+
+// A colour chosen in the dialog goes to a list (or the window) and then to
+// its label, so that both always show the same colour; a cancel leaves both.
+void choose_colour(Dialogs& dialogs, QWidget* target, QWidget* label) {
+  const std::optional<std::uint32_t> chosen = dialogs.colour();
+  if (!chosen) return;
+  set_background(target, *chosen);
+  set_background(label, *chosen);
+}
+
+}  // namespace
+
+void TF_qx::wire_look() {
+  auto on_click = [this](Caption* label, void (TF_qx::*handler)()) {
+    connect(label, &Caption::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
+  };
+  on_click(Label_actives, &TF_qx::Label_activesClick);
+  on_click(Label_attente, &TF_qx::Label_attenteClick);
+  on_click(Label_liste, &TF_qx::Label_listeClick);
+  on_click(Label_noire, &TF_qx::Label_noireClick);
+  on_click(Label_heure, &TF_qx::Label_heureClick);
+  on(B_police, &QPushButton::clicked, &TF_qx::B_policeClick);
+}
+
+// The colours reach the parameters file at the next session save.
+void TF_qx::Label_activesClick() { choose_colour(platform_.dialogs, LB_actives, Label_actives); }
+
+void TF_qx::Label_attenteClick() { choose_colour(platform_.dialogs, LB_attente, Label_attente); }
+
+void TF_qx::Label_listeClick() { choose_colour(platform_.dialogs, LB_liste, Label_liste); }
+
+void TF_qx::Label_noireClick() { choose_colour(platform_.dialogs, LB_noire, Label_noire); }
+
+void TF_qx::Label_heureClick() { choose_colour(platform_.dialogs, this, Label_heure); }
+
+// The dialog opens on the font the lists have now. The refresh restacks the
+// lists with the new row height; the interdiction list keeps its own font.
+void TF_qx::B_policeClick() {
+  const std::optional<QFont> chosen = platform_.dialogs.font(LB_actives->font());
+  if (!chosen) return;
+  LB_actives->setFont(*chosen);
+  LB_attente->setFont(*chosen);
+  LB_liste->setFont(*chosen);
+  affichage();
+}
+
+// The tests read the outer size, the corrections set the client size: a
+// window dragged too small jumps back a little larger than the limit.
+void TF_qx::FormResize() {
+  if (frameGeometry().height() < 399) resize(width(), 400);
+  if (frameGeometry().width() < 599) resize(600, height());
+}
 
 }  // namespace qx30
