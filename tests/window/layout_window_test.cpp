@@ -2,6 +2,7 @@
 // colours, the Tab chain, and the anchors when the window is resized.
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -122,6 +123,13 @@ TEST_F(LayoutTest, WindowHasItsCaptionSizePlaceFontAndBackground) {
   EXPECT_EQ(window.size(), QSize(792, 533));
   EXPECT_EQ(window.font().pixelSize(), 11);
   EXPECT_FALSE(window.font().bold());
+  // Whatever face stands in for "MS Sans Serif" keeps the pixel heights.
+  for (int px : {11, 12, 13}) {
+    const QFontInfo shown(layout_font(px, true));
+    EXPECT_EQ(shown.pixelSize(), px);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_FALSE(shown.fixedPitch());
+  }
   EXPECT_EQ(background_of(&window), 0x80000018u);
   EXPECT_EQ(window.palette().color(QPalette::Window), QApplication::palette().color(QPalette::ToolTipBase));
 }
