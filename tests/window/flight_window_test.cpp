@@ -349,6 +349,20 @@ TEST_F(FlightWindow, TheLimitFieldsKeepAValidNumberAsTheOperatorTypes) {
   EXPECT_EQ(nbre->text(), "5");
   type_over(nbre, "3");
   EXPECT_EQ(nbre->text(), "3");
+
+  // A text set by the program is a change too, and is corrected the same way.
+  temps->setText("0");
+  EXPECT_EQ(temps->text(), "10");
+  temps->setText("5x");
+  EXPECT_EQ(temps->text(), "9");
+  nbre->setText("1x");
+  EXPECT_EQ(nbre->text(), "5");
+  // The same text again is no change: no refresh rewrites the captions.
+  window.Label_liste->set_caption("-");
+  nbre->setText("5");
+  EXPECT_EQ(window.Label_liste->text(), "-");
+  nbre->setText("7");
+  EXPECT_EQ(window.Label_liste->text(), u8("0 enregistré(s)."));
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 

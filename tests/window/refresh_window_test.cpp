@@ -219,6 +219,35 @@ TEST_F(RefreshWindow, ListHeightsFollowTheirLines) {
   EXPECT_EQ(window.LB_liste->geometry(), QRect(9, 124, 496, 431));
 }
 
+TEST_F(RefreshWindow, LinesWiderThanTheListHideNoRow) {
+  // Three close flights, each refused by the others, and a waiting entry
+  // among them: long lines with their reasons.
+  for (int n = 1; n <= 3; ++n) {
+    put(n, "V", 41000 + 8 * (n - 1), "14:07");
+    window.fiches[n].libelle = std::to_string(41000 + 8 * (n - 1)) + "_un pilote au nom long_commentair_";
+  }
+  put(4, "A", 41004, "14:07");
+  window.fiches[4].libelle = "41004_un pilote au nom long_commentair_";
+  put(5, "L", 41012);
+  window.fiches[5].libelle = "41012_un pilote au nom long_commentair_";
+  window.noire();
+  QCoreApplication::processEvents();  // the lists lay out their rows
+  ASSERT_EQ(window.LB_actives->height(), 3 * 13 + 6);
+  ASSERT_EQ(window.LB_attente->height(), 19);
+
+  // Each row fits the height worked out for it, so every line stays in
+  // sight: a horizontal scroll bar would cover the last rows (all of the
+  // only one in a list 19 pixels high).
+  for (const SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste}) {
+    const QString name = lb->objectName();
+    ASSERT_GT(lb->line_count(), 0) << name.toStdString();
+    EXPECT_GT(lb->fontMetrics().horizontalAdvance(lb->item(0)->text()), lb->viewport()->width())
+        << name.toStdString() << ": the line is meant to be wider than the list";
+    const QRect last = lb->visualItemRect(lb->item(lb->line_count() - 1));
+    EXPECT_LE(last.bottom(), lb->viewport()->height() - 1) << name.toStdString();
+  }
+}
+
 TEST_F(RefreshWindow, ALongQueueGivesUpRowsUntilTheRegisteredListHasTwo) {
   for (int n = 1; n <= 30; ++n) put(n, "A", 26000 + 100 * n, "14:00");
   window.affichage();
