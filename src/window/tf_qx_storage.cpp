@@ -22,10 +22,7 @@ class BoiteQt : public BoiteChoix {
   explicit BoiteQt(ChoiceBox* box) : box_(box) {}
 
   // Emptying the items empties the typed text too.
-  void vider() override {
-    box_->load_items({});
-    box_->set_edit_text(QString());
-  }
+  void vider() override { box_->load_items({}); }
 
   void ajouter(const std::vector<std::string>& items) override {
     for (const std::string& item : items) box_->add_item(to_qt(item));
