@@ -2,15 +2,19 @@
 // minutes counted, the refresh in clock mode that keeps the operator's
 // selections, and a tick arriving while the end-of-flight question is open.
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
 #include "qt_print.h"
+#include "window/qt_dialogs.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {
@@ -230,6 +234,52 @@ TEST_F(ClockWindow, ATickWhileTheEndOfFlightQuestionIsOpen) {
   EXPECT_EQ(window.fiches[1].temps_vol, 2);
   EXPECT_EQ(window.LB_actives->selected(), 0);
   EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// The real question box, opened by a double-click in the list of flights: the
+// timer's event arrives inside the box, whose own loop runs it, and rebuilds
+// the very list that was double-clicked.
+TEST(ClockWindowWithQtBoxes, ATimerEventInsideTheQuestionOfADoubleClick) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString previous_dir = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  testing::FakePlatform fake;
+  QtDialogs boxes;
+  TF_qx window{Platform{boxes, fake.clock, fake.launcher, fake.printer}};
+  window.case_save->setChecked(false);
+  window.show();
+  window.Timer60Timer();
+  for (int n = 1; n <= 2; ++n) window.fiches[n] = t_fiche{"L", 0, 0, n == 1 ? 41000 : 72130, true, n == 1 ? "41000_a_._" : "72130_b_._", n, "", 0};
+  window.affichage();
+  for (int n : {1, 2}) {
+    window.LB_liste->select(row_of(window.LB_liste, n));
+    window.B_debut_vol->click();
+  }
+  ASSERT_EQ(window.LB_actives->line_count(), 2);
+
+  QString asked;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    asked = box->text();
+    fake.clock.time.minute = 8;
+    QMetaObject::invokeMethod(window.Timer60, "timeout");
+    for (QAbstractButton* b : box->buttons())
+      if (b->text() == "&Yes") b->click();
+  });
+  const int row = row_of(window.LB_actives, 2);
+  QTest::mouseDClick(window.LB_actives->viewport(), Qt::LeftButton, {},
+                     window.LB_actives->visualItemRect(window.LB_actives->item(row)).center());
+
+  EXPECT_EQ(asked, u8("L'émetteur de : 14:07=t000_72130_b_._[2]c000e001 est-il REVENU à la régie et vraiment ETEINT ?"));
+  EXPECT_EQ(window.fiches[2].etat, "L");
+  EXPECT_EQ(window.fiches[2].cumul_temps, 1);
+  EXPECT_EQ(window.fiches[1].etat, "V");
+  EXPECT_EQ(lines_of(window.LB_actives), QStringList{"14:07=t001_41000_a_._[1]c001e001"});
+  EXPECT_EQ(lines_of(window.LB_liste), QStringList{"72130_b_._[2]c001e001"});
+  EXPECT_EQ(window.Label_heure->text(), "05/12/2026 14:08");
+  QDir::setCurrent(previous_dir);
 }
 
 }  // namespace
