@@ -24,11 +24,6 @@ void TF_qx::guarded(const std::function<void()>& handler) {
   }
 }
 
-template <class Sender, class Signal>
-void TF_qx::on(Sender* sender, Signal signal, void (TF_qx::*handler)()) {
-  connect(sender, signal, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-}
-
 void TF_qx::wire_handlers() {
   on(B_enregistrer, &QPushButton::clicked, &TF_qx::B_enregistrerClick);
   on(B_supprimer, &QPushButton::clicked, &TF_qx::B_supprimerClick);

@@ -163,7 +163,9 @@ class TF_qx : public QWidget, public Desk {
   void guarded(const std::function<void()>& handler);
   // Connects an event to a handler through guarded().
   template <class Sender, class Signal>
-  void on(Sender* sender, Signal signal, void (TF_qx::*handler)());
+  void on(Sender* sender, Signal signal, void (TF_qx::*handler)()) {
+    connect(sender, signal, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
+  }
   void apply_heights();
   // Each group of handlers connects its own events.
   void wire_storage();

@@ -19,14 +19,11 @@ void choose_colour(Dialogs& dialogs, QWidget* target, QWidget* label) {
 }  // namespace
 
 void TF_qx::wire_look() {
-  auto on_click = [this](Caption* label, void (TF_qx::*handler)()) {
-    connect(label, &Caption::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-  };
-  on_click(Label_actives, &TF_qx::Label_activesClick);
-  on_click(Label_attente, &TF_qx::Label_attenteClick);
-  on_click(Label_liste, &TF_qx::Label_listeClick);
-  on_click(Label_noire, &TF_qx::Label_noireClick);
-  on_click(Label_heure, &TF_qx::Label_heureClick);
+  on(Label_actives, &Caption::clicked, &TF_qx::Label_activesClick);
+  on(Label_attente, &Caption::clicked, &TF_qx::Label_attenteClick);
+  on(Label_liste, &Caption::clicked, &TF_qx::Label_listeClick);
+  on(Label_noire, &Caption::clicked, &TF_qx::Label_noireClick);
+  on(Label_heure, &Caption::clicked, &TF_qx::Label_heureClick);
   on(B_police, &QPushButton::clicked, &TF_qx::B_policeClick);
 }
 

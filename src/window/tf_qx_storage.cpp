@@ -46,18 +46,13 @@ std::filesystem::path chemin(const QString& name) {
 }  // namespace
 
 void TF_qx::wire_storage() {
-  // on() is a template defined in tf_qx.cpp; the connections are made here
-  // the same way, through guarded().
-  const auto click = [this](QPushButton* button, void (TF_qx::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-  };
-  click(b_save, &TF_qx::b_saveClick);
-  click(B_seance, &TF_qx::B_seanceClick);
-  click(B_recharger_listes, &TF_qx::B_recharger_listesClick);
-  click(B_ajout_freq, &TF_qx::B_ajout_freqClick);
-  click(B_ajout_pilote, &TF_qx::B_ajout_piloteClick);
-  click(B_ajout_comm, &TF_qx::B_ajout_commClick);
-  click(B_aide, &TF_qx::B_aideClick);
+  on(b_save, &QPushButton::clicked, &TF_qx::b_saveClick);
+  on(B_seance, &QPushButton::clicked, &TF_qx::B_seanceClick);
+  on(B_recharger_listes, &QPushButton::clicked, &TF_qx::B_recharger_listesClick);
+  on(B_ajout_freq, &QPushButton::clicked, &TF_qx::B_ajout_freqClick);
+  on(B_ajout_pilote, &QPushButton::clicked, &TF_qx::B_ajout_piloteClick);
+  on(B_ajout_comm, &QPushButton::clicked, &TF_qx::B_ajout_commClick);
+  on(B_aide, &QPushButton::clicked, &TF_qx::B_aideClick);
 }
 
 t_parametres TF_qx::couleurs_affichees() const {
