@@ -8,8 +8,10 @@
 
 namespace qx30 {
 
-// Examines slots 1 to 999 of the table, every time and whatever the number of
-// entries (a cleared slot is a frequency 0 with an empty motif). A slot
+// Examines slots 1 to 999 of the table every time, and every entry past them
+// when the table holds more than 999 (17 or more models in flight): an entry
+// left unexamined would let a transmitter start on a frequency it forbids.
+// A cleared slot is a frequency 0 with an empty motif. A slot
 // forbids freq_testee when their difference is at most the tolerance of its
 // motif:
 //   begins with "sera_inte"  4 kHz

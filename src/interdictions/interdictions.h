@@ -15,8 +15,8 @@ namespace qx30 {
 
 // Slots of the table, numbered from 1.
 inline constexpr int nb_places_interdictions = 9999;
-// The slots a rebuild clears and the authorisation check reads: 1 to 999,
-// whatever the number of entries.
+// The slots a rebuild clears, and that the authorisation check reads however
+// few entries the table holds (cleared slots read as frequency 0).
 inline constexpr int places_examinees = 999;
 // A motif holds at most 30 Windows-1252 characters (so "é" counts one).
 inline constexpr std::size_t motif_capacite = 30;

@@ -248,27 +248,36 @@ TEST(Auto, ClearedSlotsAreExaminedAsFrequencyZero) {
   EXPECT_EQ(rafraichir(exemple(), 0, false, true).texte_motifs, repeter(groupe, 986));
 }
 
-// --- the 999-slot horizon ------------------------------------------------
+// --- past slot 999 -------------------------------------------------------
 
-TEST(Auto, OnlySlotsUpTo999AreExamined) {
+TEST(Auto, EntriesPastSlot999AreExaminedToo) {
   t_interdictions table;
   for (int k = 1; k <= 998; ++k) table.ajouter(70000, 70000, "x");
   table.ajouter(41000, 41000, "dans");  // slot 999
   table.ajouter(42000, 42000, "dehors");  // slot 1000
   EXPECT_EQ(rafraichir(table, 41000, false, true).texte_motifs, "-(dans_41000 )");
-  EXPECT_TRUE(rafraichir(table, 42000, false, true).autorisation);
+  EXPECT_EQ(rafraichir(table, 42000, false, true).texte_motifs, "-(dehors_42000 )");
+  EXPECT_TRUE(rafraichir(table, 43000, false, true).autorisation);
 }
 
-TEST(Auto, SeventeenModelsInFlightLeaveTheirLastEntriesUnexamined) {
+TEST(Auto, SeventeenModelsInFlightHaveEveryEntryExamined) {
   // 40000, 40024, ... 40384: the last pair, 40360 and 40384, puts its image
   // intermodulation 39917 in slot 1002, which no earlier slot comes near.
   t_fiches fiches;
   for (int k = 0; k < 17; ++k) en_vol(fiches, k + 1, 40000 + 24 * k);
-  const t_interdictions table = reconstruire(fiches);
+  t_interdictions table = reconstruire(fiches);
   ASSERT_EQ(table.nb_interdictions(), 1003);
   const Resultat r = depart(table, 39917, true);
-  EXPECT_TRUE(r.autorisation);
-  EXPECT_EQ(r.texte_motifs, "39917 interdite : ");
+  EXPECT_FALSE(r.autorisation);
+  EXPECT_EQ(r.texte_motifs, "39917 interdite : -(intermod_inf_40360=freq_img_de_40384 )");
+
+  // A smaller rebuild leaves slots past 999 as they were; they are no longer
+  // entries of the table and forbid nothing.
+  t_fiches un_seul;
+  en_vol(un_seul, 1, 40000);
+  noire(un_seul, options_noire{}, table);
+  ASSERT_EQ(table[1002].freq_interdite, 39917);
+  EXPECT_TRUE(depart(table, 39917, true).autorisation);
 
   // With only that pair in flight the same entry sits in slot 12 and refuses.
   t_fiches paire;
