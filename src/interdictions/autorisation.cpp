@@ -1,6 +1,5 @@
 #include "interdictions/autorisation.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "register/cp1252.h"
@@ -28,8 +27,7 @@ std::int64_t distance(std::int64_t x, std::int64_t y) { return x > y ? x - y : y
 bool auto_(const t_interdictions& table, std::int32_t freq_testee, bool teste_en_vol, bool ecart20,
            std::string& texte_motifs) {
   bool autorisation = true;
-  const int derniere = std::max(places_examinees, table.nb_interdictions());
-  for (int place = 1; place <= derniere; ++place) {
+  for (const int place : table.places_proches(freq_testee, tolerance_max)) {
     const t_interdiction& interdiction = table[place];
     const std::int64_t ecart = distance(freq_testee, interdiction.freq_interdite);
     if (ecart > tolerance_max || ecart > tolerance(interdiction.motif, ecart20)) continue;

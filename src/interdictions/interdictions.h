@@ -3,10 +3,12 @@
 // frequency in flight it is attributed to; t_interdictions: the table of them
 // that each rebuild refills from the frequencies in flight.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "register/fiches.h"
@@ -34,8 +36,8 @@ class t_interdictions {
   // Every slot clear: both frequencies 0, motif empty.
   t_interdictions();
 
-  // Slot by number, 1 to 9999; any other number is a RangeError.
-  t_interdiction& operator[](int place);
+  // Slot by number, 1 to 9999; any other number is a RangeError. Slots
+  // change only through recommencer and ajouter.
   const t_interdiction& operator[](int place) const {
     if (place < 1 || place > nb_places_interdictions) throw RangeError();
     return places_[static_cast<std::size_t>(place - 1)];
@@ -54,9 +56,20 @@ class t_interdictions {
   // characters. Once the table holds 9999 entries, further ones are dropped.
   void ajouter(std::int32_t freq_interdite, std::int32_t freq_origine, std::string_view motif);
 
+  // The slots the check reads: 1 to 999, and every entry past them.
+  int derniere_examinee() const { return std::max(places_examinees, nb_interdictions_); }
+
+  // The examined slots whose forbidden frequency lies within `ecart` of
+  // `freq`, in slot order. The check runs for every entry at every refresh;
+  // this spares it a walk through thousands of slots each time.
+  std::vector<int> places_proches(std::int32_t freq, std::int32_t ecart) const;
+
  private:
   std::vector<t_interdiction> places_;
   int nb_interdictions_ = 0;
+  // The examined slots sorted by forbidden frequency, made again after a change.
+  mutable std::vector<std::pair<std::int32_t, int>> par_frequence_;
+  mutable bool index_a_jour_ = false;
 };
 
 }  // namespace qx30

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "en_vol.h"
 #include "interdictions/noire.h"
 #include "register/cp1252.h"
@@ -285,6 +287,50 @@ TEST(Auto, SeventeenModelsInFlightHaveEveryEntryExamined) {
   en_vol(paire, 17, 40384);
   EXPECT_EQ(depart(reconstruire(paire), 39917, true).texte_motifs,
             "39917 interdite : -(intermod_inf_40360=freq_img_de_40384 )");
+}
+
+// The check looks only near the tested frequency; the slot-by-slot walk it
+// stands for is written out here and compared on random tables, stale slots
+// past the count included.
+TEST(Auto, AnswersAsTheSlotBySlotWalkDoes) {
+  const auto walk = [](const t_interdictions& table, std::int32_t f, bool en_vol, bool ecart20) {
+    std::string motifs;
+    for (int place = 1; place <= std::max(999, table.nb_interdictions()); ++place) {
+      const t_interdiction& i = table[place];
+      const std::int64_t d = std::abs(std::int64_t{f} - i.freq_interdite);
+      const std::int64_t tol = i.motif.starts_with("sera_inte")   ? 4
+                               : i.motif.starts_with("intermod_") ? 6
+                               : i.motif.starts_with("freq_img=") ? 6
+                               : ecart20                          ? 12
+                                                                  : 6;
+      if (d > tol) continue;
+      if (en_vol && d == 0 && i.motif.starts_with(cp1252(u8"déjà_a"))) continue;
+      motifs += "-(" + i.motif + "_" + std::to_string(i.freq_origine) + " )";
+    }
+    return motifs;
+  };
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<int> frequence(40900, 41100);
+  const std::vector<std::string> motifs = {cp1252(u8"déjà_active"), "sera_intermod_1", "intermod_inf_2",
+                                           "freq_img=intermod_sup_3", "est_freq_image_de", ""};
+  t_interdictions table;
+  for (int tour = 0; tour < 40; ++tour) {
+    table.recommencer();
+    const int n = std::uniform_int_distribution<int>(0, 1500)(random);
+    for (int k = 0; k < n; ++k)
+      table.ajouter(frequence(random), k, motifs[static_cast<std::size_t>(k) % motifs.size()]);
+    for (int essai = 0; essai < 25; ++essai) {
+      const std::int32_t f = frequence(random);
+      for (const bool en_vol : {false, true})
+        for (const bool ecart20 : {false, true}) {
+          std::string texte;
+          const bool autorisation = auto_(table, f, en_vol, ecart20, texte);
+          const std::string attendu = walk(table, f, en_vol, ecart20);
+          ASSERT_EQ(texte, attendu) << "tour " << tour << " f " << f;
+          ASSERT_EQ(autorisation, attendu.empty());
+        }
+    }
+  }
 }
 
 }  // namespace
