@@ -28,12 +28,9 @@ void imprimer_liste(Canvas& canvas, const t_fiches& fiches, const std::string& h
     canvas.draw_text(x, y, legende());
   };
 
-  haut_de_page();
-  for (int i = 1; i <= nb_places; ++i) {
-    const t_fiche& fiche = fiches[i];
-    if (!est_presente(fiche)) continue;
-    // The test looks at the line already drawn, so the last line of a page
-    // ends no lower than the page height minus one step.
+  // The test looks at the line already drawn, so the last line of a page
+  // ends no lower than the page height minus one step.
+  const auto ligne_suivante = [&](const std::string& texte) {
     if (y > canvas.page_height() - 2 * h) {
       canvas.new_page();
       y = haut_des_pages_suivantes;
@@ -41,11 +38,15 @@ void imprimer_liste(Canvas& canvas, const t_fiches& fiches, const std::string& h
       haut_de_page();
     }
     y += h;
-    canvas.draw_text(x, y, ligne_imprimee(fiche));
-  }
-  // The closing line goes where it falls, even at the foot of a full page.
-  y += h;
-  canvas.draw_text(x, y, fin_de_liste());
+    canvas.draw_text(x, y, texte);
+  };
+
+  haut_de_page();
+  for (int i = 1; i <= nb_places; ++i)
+    if (est_presente(fiches[i])) ligne_suivante(ligne_imprimee(fiches[i]));
+  // The closing line takes the same test: at the foot of a full page it
+  // would be drawn below the paper, and the list would seem cut short.
+  ligne_suivante(fin_de_liste());
 }
 
 }  // namespace qx30

@@ -42,15 +42,22 @@ void PainterCanvas::new_page() {
 }
 
 std::optional<QString> QtPrinter::default_printer() {
+  if (!pdf_file_.isEmpty()) return pdf_file_;
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return std::nullopt;
   return info.printerName();
 }
 
 void QtPrinter::print(const std::function<void(Canvas&)>& layout) {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) throw std::runtime_error(pas_d_imprimante_par_defaut);
-  QPrinter printer(info, QPrinter::HighResolution);
+  QPrinter printer(QPrinter::HighResolution);
+  if (pdf_file_.isEmpty()) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) throw std::runtime_error(pas_d_imprimante_par_defaut);
+    printer.setPrinterName(info.printerName());
+  } else {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf_file_);
+  }
   QPainter painter;
   // A job that cannot start would otherwise print nothing without a word.
   if (!painter.begin(&printer)) throw std::runtime_error("The print job could not be started");

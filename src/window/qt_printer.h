@@ -10,8 +10,16 @@ namespace qx30 {
 
 class QtPrinter : public Printer {
  public:
+  QtPrinter() = default;
+  // Prints into this PDF file instead of on the default printer, through the
+  // same job, font and page layout.
+  explicit QtPrinter(QString pdf_file) : pdf_file_(std::move(pdf_file)) {}
+
   std::optional<QString> default_printer() override;
   void print(const std::function<void(Canvas&)>& layout) override;
+
+ private:
+  QString pdf_file_;
 };
 
 // The page layout's canvas over an active painter, in the device's pixels

@@ -97,9 +97,11 @@ TEST(ImprimerListe, PageBreaksAfterTheLineBelowHeightMinusTwoSteps) {
   for (int i = 1; i <= 36; ++i) attendu.push_back("75," + std::to_string(225 + 75 * i) + " " + ligne_de(i));
   ASSERT_EQ(attendu.back(), "75,2925 " + ligne_de(36));
 
-  // With 36 entries the closing line lands at the very foot, still on page one.
+  // With 36 entries the closing line would fall below the paper: it starts
+  // page two.
   Lignes page_pleine = attendu;
-  page_pleine.push_back("75,3000 fin de la liste.");
+  page_pleine.insert(page_pleine.end(), {"new page", "75,50 " + en_tete_attendu(compte, 2), "75,125 " + titre_attendu,
+                                         "75,200 " + legende_attendue, "75,275 fin de la liste."});
   EXPECT_EQ(imprimer(table_de(36), 50, 3000, compte), page_pleine);
 
   // The 37th starts page two, which begins at 50 whatever the step.
