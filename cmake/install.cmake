@@ -59,18 +59,20 @@ set(QX30_MAINTAINER "Club des Tarvennes <regie@tarvennes.invalid>"
 set(CPACK_PACKAGE_CONTACT "${QX30_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "control desk of a radio-controlled model-flying session")
+# The summary above is the first line; CPack indents these lines and turns the
+# empty one into the paragraph mark.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "control desk of a radio-controlled model-flying session
- qx30 is the desk program (\"régie\") of a club's model-flying session.
- The operator registers each model with its frequency, pilot and comment,
- authorises it to fly, parks it in a waiting queue and ends its flight.
- From the frequencies in flight it keeps the list of forbidden frequencies
- (margins, receiver images, intermodulation products) and refuses a start
- that would disturb a model in the air. A minute clock counts flight and
- waiting times and the session is saved automatically.
- .
- The menu entry opens the program in the folder ~/qx30, seeded with example
- lists of frequencies, pilots and comments that the operator edits.")
+"qx30 is the program of the control desk (the régie) of a club's
+model-flying session. The operator registers each model with its
+frequency, pilot and comment, authorises it to fly, parks it in a waiting
+queue and ends its flight. From the frequencies in flight it keeps the
+list of forbidden frequencies (margins, receiver images, intermodulation
+products) and refuses a start that would disturb a model in the air. A
+minute clock counts flight and waiting times, and the session is saved
+automatically.
+
+The menu entry opens the program in the folder ~/qx30, seeded with example
+lists of frequencies, pilots and comments that the operator edits.")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")

@@ -1,10 +1,11 @@
 #!/bin/sh
-# install_test.sh BUILD_DIR FULL_BINDIR FULL_DATADIR EXAMPLES_DIR CLOSE_WINDOW
+# install_test.sh BUILD_DIR|PACKAGE.deb FULL_BINDIR FULL_DATADIR EXAMPLES_DIR CLOSE_WINDOW
 #
-# Installs BUILD_DIR into a scratch root (DESTDIR) and checks it as the desk
-# laptop will use it:
+# Installs BUILD_DIR into a scratch root (DESTDIR), or unpacks the Debian
+# package there, and checks it as the desk laptop will use it:
 #   1. every file lands where the desktop looks for it, the example files
-#      unchanged, and the program keeps no path into the build folder;
+#      unchanged, and the program carries no RPATH into the build folder; a
+#      package names the Qt 6 libraries it needs and installs as root;
 #   2. the desktop entry validates, starts the installed launcher, names the
 #      installed icon, and the icon renders;
 #   3. the launcher, started as the menu starts it (clean environment, HOME a
@@ -17,7 +18,7 @@
 # Exits 77 (skipped) when a tool it needs is missing.
 set -eu
 
-[ $# -eq 5 ] || { echo "usage: $0 BUILD_DIR FULL_BINDIR FULL_DATADIR EXAMPLES_DIR CLOSE_WINDOW" >&2; exit 2; }
+[ $# -eq 5 ] || { echo "usage: $0 BUILD_DIR|PACKAGE.deb FULL_BINDIR FULL_DATADIR EXAMPLES_DIR CLOSE_WINDOW" >&2; exit 2; }
 build=$1 bindir=$2 datadir=$3 examples=$4 close_window=$5
 
 skip() { echo "SKIP: $* (scripts/setup installs it)"; exit 77; }
@@ -25,6 +26,7 @@ for tool in cmake Xvfb xdotool desktop-file-validate rsvg-convert identify reade
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is missing"
 done
 [ -n "$close_window" ] && [ -x "$close_window" ] || skip "close_window was not built (libx11-dev is missing)"
+case $build in *.deb) command -v dpkg-deb >/dev/null 2>&1 || skip "dpkg-deb is missing" ;; esac
 
 started=$(date +%s)
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/qx30-install.XXXXXX")
@@ -53,7 +55,20 @@ lists="frequences.txt pilotes.txt commentaires.txt aide.txt parametres.ini"
 
 # 1. The install ---------------------------------------------------------------
 root=$scratch/root
-DESTDIR=$root cmake --install "$build" >"$scratch/install.log" 2>&1 || fail "cmake --install"
+case $build in
+  *.deb)
+    dpkg-deb -x "$build" "$root" >"$scratch/install.log" 2>&1 || fail "dpkg-deb -x"
+    depends=$(dpkg-deb -f "$build" Depends)
+    for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+      case " $depends," in *" $lib "*|*" $lib,"*) ;; *) fail "the package does not depend on $lib: $depends" ;; esac
+    done
+    dpkg-deb -c "$build" | awk '$2 != "root/root" { bad = 1; print } END { exit bad }' >"$scratch/owners.log" \
+      || fail "files in the package not owned by root"
+    ;;
+  *)
+    DESTDIR=$root cmake --install "$build" >"$scratch/install.log" 2>&1 || fail "cmake --install"
+    ;;
+esac
 bin=$root$bindir
 share=$root$datadir
 
@@ -69,8 +84,10 @@ for name in $lists; do
   cmp -s "$examples/$name" "$share/qx30/$name" || fail "$datadir/qx30/$name differs from examples/$name"
 done
 [ "$(size_of "$share/qx30/parametres.ini")" -eq 20 ] || fail "the default parametres.ini is not one 20-byte record"
-if readelf -d "$bin/qx30" | grep -E 'R(UN)?PATH' | grep -qF "$build"; then
-  fail "the installed program still looks for libraries in the build folder"
+# Qt comes from the system folders: an RPATH left by the build would point
+# into a folder the desk laptop does not have.
+if readelf -d "$bin/qx30" | grep -Eq '\((RPATH|RUNPATH)\)'; then
+  fail "the installed program carries an RPATH: $(readelf -d "$bin/qx30" | grep -E 'R(UN)?PATH')"
 fi
 
 # 2. Desktop entry and icon ----------------------------------------------------
