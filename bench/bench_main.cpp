@@ -1,0 +1,114 @@
+// Times what runs on every refresh, at every start and end of a flight, at
+// every save and at start-up, and ends with one table of each operation, its
+// time, its target and whether it is met. Exits 1 when a target is missed or
+// a measurement failed.
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/mesures.h"
+
+namespace {
+
+using namespace qx30::bench;
+
+struct Mesure {
+  std::string nom;        // the benchmark's name
+  std::string operation;  // what the table calls it
+  double cible_ms;        // 0: no target, reported for information
+  double ms = -1;
+  std::string erreur;
+};
+
+// Google Benchmark's usual console output, and the table at the end.
+class Tableau : public benchmark::ConsoleReporter {
+ public:
+  explicit Tableau(std::vector<Mesure>& mesures) : mesures_(mesures) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& r : runs)
+      for (Mesure& m : mesures_) {
+        if (m.nom != r.run_name.function_name) continue;
+        if (r.error_occurred) m.erreur = r.error_message;
+        // Of the repetitions, the median: the machine is shared, and one
+        // slow run says more about the neighbours than about the code.
+        else if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
+          m.ms = r.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(r.time_unit);
+      }
+  }
+
+  // True when every target is met and nothing failed.
+  bool imprimer() const {
+    bool tout_bon = true;
+    std::printf("\n%-58s %12s %10s  %s\n", "operation", "time", "target", "met?");
+    for (const Mesure& m : mesures_) {
+      if (m.ms < 0 && m.erreur.empty()) continue;  // filtered out
+      char temps[32] = "failed";
+      if (m.erreur.empty()) std::snprintf(temps, sizeof temps, "%.3f ms", m.ms);
+      char cible[32] = "-";
+      if (m.cible_ms > 0) std::snprintf(cible, sizeof cible, "< %g ms", m.cible_ms);
+      std::string atteinte = "-";
+      if (!m.erreur.empty()) {
+        atteinte = "NO (" + m.erreur + ")";
+        tout_bon = false;
+      } else if (m.cible_ms > 0) {
+        atteinte = m.ms < m.cible_ms ? "yes" : "NO";
+        tout_bon = tout_bon && m.ms < m.cible_ms;
+      }
+      std::printf("%-58s %12s %10s  %s\n", m.operation.c_str(), temps, cible, atteinte.c_str());
+    }
+    return tout_bon;
+  }
+
+ private:
+  std::vector<Mesure>& mesures_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // No display is needed: the window is drawn offscreen unless told otherwise.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qx30"));
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+
+  std::vector<Mesure> mesures = {
+      {"", "start-up, first window of the process (cold)", 300, -1, ""},
+      {"rebuild", "interdiction rebuild, 60 in flight, table at its cap (9999)", 1, -1, ""},
+      {"checks", "998 authorisation checks (one refresh's worth of auto_)", 0, -1, ""},
+      {"refresh", "full refresh of the window, 998 entries", 16, -1, ""},
+      {"refresh_save", "full refresh of the window, 998 entries, automatic save", 0, -1, ""},
+      {"save", "automatic save, 999 records (71,928 bytes), flushed", 5, -1, ""},
+      {"load", "session load, 999 records", 0, -1, ""},
+      {"startup", "start-up: TF_qx and principale, first refresh done", 300, -1, ""},
+  };
+  // Before anything else touches the fonts.
+  mesures[0].ms = demarrage_a_froid();
+  if (mesures[0].ms < 0) mesures[0].erreur = "the start-up showed an error";
+
+  const auto enregistrer = [](const char* nom, auto fn) {
+    return benchmark::RegisterBenchmark(nom, fn)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+  };
+  enregistrer("rebuild", reconstruction_interdictions);
+  enregistrer("checks", verifications_998);
+  enregistrer("refresh", [](benchmark::State& s) { rafraichissement_complet(s, false); });
+  enregistrer("refresh_save", [](benchmark::State& s) { rafraichissement_complet(s, true); });
+  enregistrer("save", sauvegarde_auto);
+  enregistrer("load", chargement_999);
+  enregistrer("startup", demarrage);
+
+  Tableau tableau(mesures);
+  benchmark::RunSpecifiedBenchmarks(&tableau);
+  benchmark::Shutdown();
+  return tableau.imprimer() ? 0 : 1;
+}

@@ -1,0 +1,77 @@
+// The real window, offscreen: a full refresh with the table full, and the
+// start-up to its first refresh.
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <chrono>
+#include <memory>
+
+#include "bench/donnees.h"
+#include "bench/mesures.h"
+#include "bench/plateforme.h"
+#include "window/tf_qx.h"
+
+namespace qx30::bench {
+
+namespace {
+
+// A seeded working folder, current while it lives.
+class Dossier {
+ public:
+  Dossier() {
+    garnir_dossier(dir_.path());
+    QDir::setCurrent(dir_.path());
+  }
+  ~Dossier() { QDir::setCurrent(precedent_); }
+
+ private:
+  QTemporaryDir dir_;
+  QString precedent_ = QDir::currentPath();
+};
+
+}  // namespace
+
+void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
+  Dossier dossier;
+  Plateforme fake;
+  TF_qx w(fake.platform());
+  w.principale();
+  w.Timer60->stop();
+  w.show();
+  w.case_save->setChecked(sauvegarde);
+  w.fiches = fiches_998();
+  w.noire();  // the interdictions at their cap, then a first refresh
+  QApplication::processEvents();
+  for (auto _ : state) w.affichage();
+  if (!fake.boites.erreurs.isEmpty()) state.SkipWithError(fake.boites.erreurs.first().toStdString().c_str());
+  if (w.LB_liste->line_count() + w.LB_attente->line_count() + w.LB_actives->line_count() != 998)
+    state.SkipWithError("the lists do not show 998 entries");
+  if (w.LB_noire->line_count() != nb_places_interdictions) state.SkipWithError("the table is not at its cap");
+}
+
+void demarrage(benchmark::State& state) {
+  Dossier dossier;
+  Plateforme fake;
+  for (auto _ : state) {
+    auto w = std::make_unique<TF_qx>(fake.platform());
+    w->principale();
+    state.PauseTiming();
+    w.reset();
+    state.ResumeTiming();
+  }
+  if (!fake.boites.erreurs.isEmpty()) state.SkipWithError(fake.boites.erreurs.first().toStdString().c_str());
+}
+
+double demarrage_a_froid() {
+  Dossier dossier;
+  Plateforme fake;
+  const auto debut = std::chrono::steady_clock::now();
+  auto w = std::make_unique<TF_qx>(fake.platform());
+  w->principale();
+  const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - debut;
+  if (!fake.boites.erreurs.isEmpty()) return -1;
+  return duree.count();
+}
+
+}  // namespace qx30::bench
