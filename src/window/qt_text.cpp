@@ -7,10 +7,12 @@
 namespace qx30 {
 
 QString to_qt(const std::string& cp1252_text) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(cp1252_text.size()));
+  // Written in place: a refresh converts some thousand lines, and appending
+  // one character at a time cost more than the rest of the refresh.
+  QString out(static_cast<qsizetype>(cp1252_text.size()), Qt::Uninitialized);
+  QChar* c = out.data();
   for (const char byte : cp1252_text)
-    out.append(QChar(static_cast<char16_t>(cp1252_to_unicode(static_cast<std::uint8_t>(byte)))));
+    *c++ = QChar(static_cast<char16_t>(cp1252_to_unicode(static_cast<std::uint8_t>(byte))));
   return out;
 }
 

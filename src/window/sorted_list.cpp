@@ -24,21 +24,28 @@ void SortedList::add_line(const QString& text) {
     if (line_before(text, item(mid)->text())) hi = mid;
     else lo = mid + 1;
   }
-  insertItem(lo, make_item(text));
+  insertItem(lo, make_item(text, size_for(text)));
 }
 
 void SortedList::replace_lines(QStringList lines) {
   std::sort(lines.begin(), lines.end(), line_before);
+  // With uniform item sizes the view sizes every row like the last one, so
+  // only the last line is measured: shaping every text took most of a refresh.
+  const QSize size = lines.isEmpty() ? QSize() : size_for(lines.last());
   setUpdatesEnabled(false);
   clear();
-  for (const QString& l : lines) addItem(make_item(l));
+  for (const QString& l : lines) addItem(make_item(l, size));
   setUpdatesEnabled(true);
 }
 
-QListWidgetItem* SortedList::make_item(const QString& text) const {
-  auto* item = new QListWidgetItem(text);
+QSize SortedList::size_for(const QString& text) const {
   // Rows exactly one font height high, as the list-stacking arithmetic assumes.
-  item->setSizeHint(QSize(fontMetrics().horizontalAdvance(text) + 4, row_height()));
+  return QSize(fontMetrics().horizontalAdvance(text) + 4, row_height());
+}
+
+QListWidgetItem* SortedList::make_item(const QString& text, QSize size) const {
+  auto* item = new QListWidgetItem(text);
+  item->setSizeHint(size);
   return item;
 }
 

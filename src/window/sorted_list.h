@@ -35,7 +35,8 @@ class SortedList : public QListWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  QListWidgetItem* make_item(const QString& text) const;
+  QSize size_for(const QString& text) const;
+  QListWidgetItem* make_item(const QString& text, QSize size) const;
 };
 
 // The lists' order: case-insensitive, then plain, so equal-ignoring-case
