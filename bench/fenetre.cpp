@@ -32,7 +32,11 @@ class Dossier {
 
 }  // namespace
 
-void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
+namespace {
+
+// The window shown, its table full and its interdictions at their cap.
+template <class Mesure>
+void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
   Dossier dossier;
   Plateforme fake;
   TF_qx w(fake.platform());
@@ -41,13 +45,30 @@ void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
   w.show();
   w.case_save->setChecked(sauvegarde);
   w.fiches = fiches_998();
-  w.noire();  // the interdictions at their cap, then a first refresh
+  w.noire();
   QApplication::processEvents();
-  for (auto _ : state) w.affichage();
+  for (auto _ : state) mesure(w);
   if (!fake.boites.erreurs.isEmpty()) state.SkipWithError(fake.boites.erreurs.first().toStdString().c_str());
   if (w.LB_liste->line_count() + w.LB_attente->line_count() + w.LB_actives->line_count() != 998)
     state.SkipWithError("the lists do not show 998 entries");
   if (w.LB_noire->line_count() != nb_places_interdictions) state.SkipWithError("the table is not at its cap");
+}
+
+}  // namespace
+
+void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
+  fenetre_pleine(state, sauvegarde, [](TF_qx& w) { w.affichage(); });
+}
+
+void rafraichissement_et_dessin(benchmark::State& state) {
+  fenetre_pleine(state, false, [](TF_qx& w) {
+    w.affichage();
+    w.repaint();
+  });
+}
+
+void noire_fenetre(benchmark::State& state) {
+  fenetre_pleine(state, false, [](TF_qx& w) { w.noire(); });
 }
 
 void demarrage(benchmark::State& state) {
