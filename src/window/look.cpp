@@ -39,6 +39,14 @@ QColor system_colour(std::uint32_t index) {
 }  // namespace
 
 QFont layout_font(int pixel_size, bool bold) {
+  QFont f = list_font(pixel_size, bold);
+  // Where it is missing, a face about as narrow, so that the captions fit
+  // their buttons as they were drawn.
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  return f;
+}
+
+QFont list_font(int pixel_size, bool bold) {
   QFont f(QStringLiteral("MS Sans Serif"));
   f.setStyleHint(QFont::SansSerif);
   f.setPixelSize(pixel_size);

@@ -13,6 +13,9 @@ namespace qx30 {
 // "MS Sans Serif" at a pixel height; where that face is missing, a sans-serif
 // face of the same pixel height.
 QFont layout_font(int pixel_size, bool bold);
+// The same for the lists, where the system's sans-serif face keeps rows of
+// 13 pixels at 11, the row height the list stacking was drawn for.
+QFont list_font(int pixel_size, bool bold);
 
 // The 32-bit colour encoding of the parameters file: 0x00BBGGRR, or
 // 0x80000000 plus a system colour index.

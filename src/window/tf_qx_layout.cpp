@@ -46,7 +46,7 @@ void TF_qx::build_layout() {
   auto list = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* hint, bool bold,
                   std::uint32_t colour) {
     auto* lb = place(new SortedList, name, l, t, w, h, a, hint);
-    lb->setFont(layout_font(11, bold));
+    lb->setFont(list_font(11, bold));
     set_background(lb, colour);
     return lb;
   };

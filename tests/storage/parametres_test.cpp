@@ -32,9 +32,8 @@ TEST(Parametres, DefaultColoursAreTwentyBytes) {
 
 TEST(Parametres, OnlyTheFirstTwentyBytesAreRead) {
   DossierTemporaire dossier;
-  Octets octets = {0x00, 0x00, 0xFF, 0x00};
-  for (int i = 0; i < 4; ++i) octets.insert(octets.end(), {0x00, 0xFF, 0x00, 0x00});
-  octets.insert(octets.end(), {1, 2, 3, 4, 5});
+  const Octets octets = {0x00, 0x00, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+                         0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 1,    2,    3,    4,    5};
   ecrire_octets(dossier / "parametres.ini", octets);
   EXPECT_EQ(lire_param(dossier / "parametres.ini"),
             (t_parametres{0x00FF0000, 0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00}));

@@ -42,10 +42,11 @@ class ScriptedDialogs : public Dialogs {
  private:
   template <class T>
   static T take(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T v = queue.front();
-    queue.pop_front();
-    return v;
+    if (!queue.empty()) {
+      otherwise = std::move(queue.front());
+      queue.pop_front();
+    }
+    return otherwise;
   }
 };
 
