@@ -44,8 +44,8 @@ install(FILES
   DESTINATION ${CMAKE_INSTALL_DATADIR}/qx30)
 
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-if(EXISTS ${PROJECT_SOURCE_DIR}/docs/ecran.png)
-  install(FILES ${PROJECT_SOURCE_DIR}/docs/ecran.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshot.png)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 endif()
 
 # Debian package: `cpack -G DEB` in a build configured for Release with the
