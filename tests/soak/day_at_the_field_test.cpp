@@ -25,7 +25,10 @@
 #include <random>
 #include <vector>
 
-#include "fake_platform.h"
+#include "window/clock.h"
+#include "window/dialogs.h"
+#include "window/launcher.h"
+#include "window/printer.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {
@@ -134,6 +137,48 @@ long descripteurs_ouverts() {
 std::int32_t entier(const QByteArray& r, int at) { return qFromLittleEndian<qint32>(r.constData() + at); }
 QByteArray texte(const QByteArray& r, int at) { return r.mid(at + 1, static_cast<unsigned char>(r[at])); }
 
+// The window's outside world for the day. Every question is a landing, and
+// the operator says Yes; the boxes keep what they showed; the clock is the
+// test's.
+class Boites : public Dialogs {
+ public:
+  QStringList messages, questions, errors;
+  void message(const QString& text) override { messages << text; }
+  bool question(const QString& text) override {
+    questions << text;
+    return true;
+  }
+  void error(const QString& text) override { errors << text; }
+  std::optional<std::uint32_t> colour() override { return std::nullopt; }
+  std::optional<QFont> font(const QFont&) override { return std::nullopt; }
+  std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
+};
+
+class Horloge : public Clock {
+ public:
+  t_date_heure time;
+  t_date_heure now() override { return time; }
+};
+
+class SansEditeur : public Launcher {
+ public:
+  void open_in_editor(const std::string&) override {}
+};
+
+class SansImprimante : public Printer {
+ public:
+  std::optional<QString> default_printer() override { return std::nullopt; }
+  void print(const std::function<void(Canvas&)>&) override {}
+};
+
+struct Plateforme {
+  Boites dialogs;
+  Horloge clock;
+  SansEditeur launcher;
+  SansImprimante printer;
+  Platform platform() { return Platform{dialogs, clock, launcher, printer}; }
+};
+
 // What the log says of one entry.
 struct Attendu {
   char etat = 'L';
@@ -171,7 +216,7 @@ class Journee {
 
   bool pret() const { return w_ != nullptr; }
   TF_qx& w() { return *w_; }
-  testing::FakePlatform& fake() { return fake_; }
+  Plateforme& fake() { return fake_; }
   const Attendu& attendu(int k) const { return attendu_[k]; }
   int minute() const { return minute_; }
   // Operations of the day: starts, landings, entries queued, taken out.
@@ -207,7 +252,6 @@ class Journee {
   void atterrir(int k) {
     if (!choisir(w_->LB_actives, k)) return;
     const QString ligne = w_->LB_actives->line(w_->LB_actives->selected());
-    fake_.dialogs.answers.push_back(true);
     QTest::mouseClick(w_->B_fin_vol, Qt::LeftButton);
     EXPECT_EQ(w_->fiches[k].etat, "L") << "entry " << k << " at minute " << minute_;
     EXPECT_EQ(fake_.dialogs.questions,
@@ -332,7 +376,7 @@ class Journee {
 
   QTemporaryDir dossier_{dossier_temporaire()};
   QString precedent_ = QDir::currentPath();
-  testing::FakePlatform fake_;
+  Plateforme fake_;
   std::unique_ptr<TF_qx> w_;
   std::vector<int> freq_ = std::vector<int>(nb_entrees + 1);
   std::vector<Attendu> attendu_ = std::vector<Attendu>(nb_entrees + 1);
@@ -355,7 +399,7 @@ TEST(Soak, ADayAtTheField) {
   Journee j;
   ASSERT_TRUE(j.pret()) << "no temporary working folder";
   TF_qx& w = j.w();
-  testing::ScriptedDialogs& boites = j.fake().dialogs;
+  Boites& boites = j.fake().dialogs;
   ASSERT_TRUE(boites.errors.isEmpty()) << boites.errors.join('|').toStdString();
   ASSERT_EQ(w.CB_freq->count(), nb_canaux);
 
