@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "list_lines.h"
 #include "qt_print.h"
 #include "window/qt_dialogs.h"
 #include "window/tf_qx.h"
@@ -20,20 +21,10 @@
 namespace qx30 {
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
-
-QStringList lines_of(const SortedList* lb) {
-  QStringList out;
-  for (int i = 0; i < lb->line_count(); ++i) out << lb->line(i);
-  return out;
-}
-
-int row_of(const SortedList* lb, int numero) {
-  const QString tag = QStringLiteral("[%1]").arg(numero);
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(tag)) return i;
-  return -1;
-}
+using testing::line_with;
+using testing::lines_of;
+using testing::row_of;
+using testing::u8;
 
 // A question box during which something else happens before the operator
 // answers, as the timer does while a modal box is open.

@@ -7,33 +7,17 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "list_lines.h"
 #include "qt_print.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
-
-QStringList lines_of(const SortedList* lb) {
-  QStringList out;
-  for (int i = 0; i < lb->line_count(); ++i) out << lb->line(i);
-  return out;
-}
-
-// Row of the line of entry `numero`, -1 when the list does not show it.
-int row_of(const SortedList* lb, int numero) {
-  const QString tag = QStringLiteral("[%1]").arg(numero);
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(tag)) return i;
-  return -1;
-}
-
-// The line of entry `numero`, or a note saying the list has none.
-QString line_with(const SortedList* lb, int numero) {
-  const int row = row_of(lb, numero);
-  return row < 0 ? QStringLiteral("(no line [%1])").arg(numero) : lb->line(row);
-}
+using testing::line_with;
+using testing::lines_of;
+using testing::row_of;
+using testing::u8;
 
 const QString no_line_liste = u8("COIN ! veuillez selectionner une ligne dans la liste des enregistrés");
 const QString no_line_attente = u8("COIN ! veuillez selectionner une ligne dans la file d'attente");
