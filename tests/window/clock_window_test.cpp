@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "window_at_work.h"
 #include "list_lines.h"
 #include "qt_print.h"
 #include "window/qt_dialogs.h"
@@ -37,48 +38,8 @@ class QuestionWithEvents : public testing::ScriptedDialogs {
   }
 };
 
-struct ClockWindow : ::testing::Test {
-  QTemporaryDir dir;
-  QString previous_dir = QDir::currentPath();
-  testing::FakePlatform fake;
-  QuestionWithEvents dialogs;
-  TF_qx window{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
-
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QDir::setCurrent(dir.path());
-    window.case_save->setChecked(false);
-    window.CB_freq->load_items({"26000", "35010", "41000", "50000", "72130"});
-    window.show();
-    window.Timer60Timer();
-  }
-  void TearDown() override { QDir::setCurrent(previous_dir); }
-
-  void register_entry(const QString& freq, const QString& pilote) {
-    window.CB_freq->choose(window.CB_freq->findText(freq));
-    window.CB_pilote->set_edit_text(pilote);
-    window.CB_comm->set_edit_text(".");
-    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
-  }
-  void click_line(SortedList* lb, int numero) {
-    const int row = row_of(lb, numero);
-    ASSERT_GE(row, 0);
-    QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, lb->visualItemRect(lb->item(row)).center());
-  }
-  void press(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-  void start(int numero) {
-    click_line(window.LB_liste, numero);
-    press(window.B_debut_vol);
-  }
-  void queue(int numero) {
-    click_line(window.LB_liste, numero);
-    press(window.B_attente);
-  }
-  void minute_at(int heure, int minute) {
-    fake.clock.time.heure = heure;
-    fake.clock.time.minute = minute;
-    window.Timer60Timer();
-  }
+struct ClockWindow : testing::WindowAtWork<QuestionWithEvents> {
+  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130"}); }
 };
 
 TEST_F(ClockWindow, TheClockLabelAndTheTimer) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "window_at_work.h"
 #include "list_lines.h"
 #include "qt_print.h"
 #include "window/tf_qx.h"
@@ -29,47 +30,11 @@ QString end_question(const QString& line) {
   return u8("L'émetteur de : ") + line + u8(" est-il REVENU à la régie et vraiment ETEINT ?");
 }
 
-struct FlightWindow : ::testing::Test {
-  QTemporaryDir dir;
-  QString previous_dir = QDir::currentPath();
-  testing::FakePlatform fake;
-  testing::ScriptedDialogs& dialogs = fake.dialogs;
-  TF_qx window{fake.platform()};
+struct FlightWindow : testing::WindowAtWork<> {
+  // Frequencies far enough apart that none forbids another, but 41005.
+  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130", "41005"}); }
 
-  void SetUp() override {
-    // Nothing of a test may land in the checkout.
-    ASSERT_TRUE(dir.isValid());
-    QDir::setCurrent(dir.path());
-    window.case_save->setChecked(false);
-    // Frequencies far enough apart that none forbids another.
-    window.CB_freq->load_items({"26000", "35010", "41000", "50000", "72130", "41005"});
-    window.show();
-    window.Timer60Timer();  // the clock label, as at start-up: 05/12/2026 14:07
-  }
-  void TearDown() override { QDir::setCurrent(previous_dir); }
-
-  void register_entry(const QString& freq, const QString& pilote) {
-    window.CB_freq->choose(window.CB_freq->findText(freq));
-    window.CB_pilote->set_edit_text(pilote);
-    window.CB_comm->set_edit_text(".");
-    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
-  }
-
-  void click_line(SortedList* lb, int numero, bool twice = false) {
-    const int row = row_of(lb, numero);
-    ASSERT_GE(row, 0) << "no line [" << numero << "]";
-    const QPoint centre = lb->visualItemRect(lb->item(row)).center();
-    if (twice) QTest::mouseDClick(lb->viewport(), Qt::LeftButton, {}, centre);
-    else QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, centre);
-  }
   void double_click_line(SortedList* lb, int numero) { click_line(lb, numero, true); }
-  void press(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-
-  void minute_at(int heure, int minute) {
-    fake.clock.time.heure = heure;
-    fake.clock.time.minute = minute;
-    window.Timer60Timer();
-  }
 
   // The operator selects the whole field and types over it.
   static void type_over(QLineEdit* edit, const char* text) {

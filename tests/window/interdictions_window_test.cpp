@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "window_at_work.h"
 #include "list_lines.h"
 #include "qt_print.h"
 #include "window/tf_qx.h"
@@ -37,41 +38,12 @@ const QStringList both_in_flight = {
     "41950 intermod_sup_41020=freq_img_de_41000",
 };
 
-struct InterdictionsWindow : ::testing::Test {
-  QTemporaryDir dir;
-  QString previous_dir = QDir::currentPath();
-  testing::FakePlatform fake;
-  testing::ScriptedDialogs& dialogs = fake.dialogs;
-  TF_qx window{fake.platform()};
-
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QDir::setCurrent(dir.path());
-    window.case_save->setChecked(false);
-    window.CB_freq->load_items({"41000", "41020", "41010", "41030", "41046", "41047", "40985", "41008"});
-    window.show();
-    window.Timer60Timer();
-  }
-  void TearDown() override { QDir::setCurrent(previous_dir); }
+struct InterdictionsWindow : testing::WindowAtWork<> {
+  void SetUp() override { open_with({"41000", "41020", "41010", "41030", "41046", "41047", "40985", "41008"}); }
 
   // Registers the frequencies in this order: entry n holds the n-th.
   void register_all(const QStringList& freqs) {
-    for (const QString& f : freqs) {
-      window.CB_freq->choose(window.CB_freq->findText(f));
-      window.CB_pilote->set_edit_text("p");
-      window.CB_comm->set_edit_text(".");
-      QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
-    }
-  }
-  void click_line(SortedList* lb, int numero) {
-    const int row = row_of(lb, numero);
-    ASSERT_GE(row, 0) << numero;
-    QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, lb->visualItemRect(lb->item(row)).center());
-  }
-  void press(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-  void start(int numero) {
-    click_line(window.LB_liste, numero);
-    press(window.B_debut_vol);
+    for (const QString& f : freqs) register_entry(f, "p");
   }
   void end_flight(int numero) {
     click_line(window.LB_actives, numero);

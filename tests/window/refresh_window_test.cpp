@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "window_at_work.h"
 #include "list_lines.h"
 #include "qt_print.h"
 #include "window/tf_qx.h"
@@ -20,44 +21,9 @@ using testing::lines_of;
 using testing::row_of;
 using testing::u8;
 
-struct RefreshWindow : ::testing::Test {
-  QTemporaryDir dir;
-  QString previous_dir = QDir::currentPath();
-  testing::FakePlatform fake;
-  testing::ScriptedDialogs& dialogs = fake.dialogs;
-  TF_qx window{fake.platform()};
-
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QDir::setCurrent(dir.path());
-    window.case_save->setChecked(false);
-    window.CB_freq->load_items({"26000", "35010", "41000", "50000", "72130", "41005"});
-    window.show();
-    window.Timer60Timer();  // 05/12/2026 14:07
-  }
-  void TearDown() override { QDir::setCurrent(previous_dir); }
-
-  void register_entry(const QString& freq, const QString& pilote) {
-    window.CB_freq->choose(window.CB_freq->findText(freq));
-    window.CB_pilote->set_edit_text(pilote);
-    window.CB_comm->set_edit_text(".");
-    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
-  }
+struct RefreshWindow : testing::WindowAtWork<> {
+  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130", "41005"}); }
   void select(SortedList* lb, int numero) { lb->select(row_of(lb, numero)); }
-  void press(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-  void start(int numero) {
-    select(window.LB_liste, numero);
-    press(window.B_debut_vol);
-  }
-  void queue(int numero) {
-    select(window.LB_liste, numero);
-    press(window.B_attente);
-  }
-  void minute_at(int heure, int minute) {
-    fake.clock.time.heure = heure;
-    fake.clock.time.minute = minute;
-    window.Timer60Timer();
-  }
 
   // Entry `numero` put straight into the table, as a loaded session would.
   void put(int numero, const char* etat, std::int32_t freq, const char* heure = "") {
