@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "working_folder.h"
 #include "qt_print.h"
 #include "window/look.h"
 #include "window/tf_qx.h"
@@ -15,27 +16,10 @@
 namespace qx30 {
 namespace {
 
-// The layout's colours as parametres.ini holds them.
-const QByteArray couleurs_du_layout = QByteArray::fromHex("00ff0000ffff0000ffffff00a6caf00018000080");
-
-struct WorkingFolder {
-  QTemporaryDir dir;
-  QString previous = QDir::currentPath();
-  WorkingFolder() { QDir::setCurrent(dir.path()); }
-  ~WorkingFolder() { QDir::setCurrent(previous); }
-};
-
-void write_file(const QString& name, const QByteArray& bytes) {
-  QFile f(name);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QByteArray read_file(const QString& name) {
-  QFile f(name);
-  if (!f.open(QIODevice::ReadOnly)) return "<absent>";
-  return f.readAll();
-}
+using testing::couleurs_du_layout;
+using testing::read_file;
+using testing::WorkingFolder;
+using testing::write_file;
 
 struct StartupTest : ::testing::Test {
   WorkingFolder folder;

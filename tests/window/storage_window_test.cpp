@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "fake_platform.h"
+#include "working_folder.h"
 #include "qt_print.h"
 #include "window/look.h"
 #include "window/tf_qx.h"
@@ -18,30 +19,12 @@
 namespace qx30 {
 namespace {
 
-const QByteArray couleurs_du_layout = QByteArray::fromHex("00ff0000ffff0000ffffff00a6caf00018000080");
+using testing::couleurs_du_layout;
+using testing::read_file;
+using testing::WorkingFolder;
+using testing::write_file;
+
 const std::string fichier_auto = "20261205_140730_seance_aut.dat";
-
-struct WorkingFolder {
-  QTemporaryDir dir;
-  QString previous = QDir::currentPath();
-  WorkingFolder() { QDir::setCurrent(dir.path()); }
-  ~WorkingFolder() { QDir::setCurrent(previous); }
-};
-
-void write_file(const QString& name, const QByteArray& bytes) {
-  QFile f(name);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QByteArray read_file(const QString& name) {
-  QFile f(name);
-  if (!f.open(QIODevice::ReadOnly)) return "<absent>";
-  return f.readAll();
-}
-
-QByteArray read_file(const std::string& name) { return read_file(QString::fromStdString(name)); }
-QByteArray read_file(const char* name) { return read_file(QString::fromUtf8(name)); }
 
 // The dialogs, also keeping the open-file title, and able to run something
 // while an error box is open (a minute tick, say).
