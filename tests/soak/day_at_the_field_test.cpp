@@ -25,6 +25,7 @@
 #include <random>
 #include <vector>
 
+#include "fake_platform.h"
 #include "window/clock.h"
 #include "window/dialogs.h"
 #include "window/launcher.h"
@@ -154,28 +155,11 @@ class Boites : public Dialogs {
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
-class Horloge : public Clock {
- public:
-  t_date_heure time;
-  t_date_heure now() override { return time; }
-};
-
-class SansEditeur : public Launcher {
- public:
-  void open_in_editor(const std::string&) override {}
-};
-
-class SansImprimante : public Printer {
- public:
-  std::optional<QString> default_printer() override { return std::nullopt; }
-  void print(const std::function<void(Canvas&)>&) override {}
-};
-
 struct Plateforme {
   Boites dialogs;
-  Horloge clock;
-  SansEditeur launcher;
-  SansImprimante printer;
+  testing::FakeClock clock;
+  testing::FakeLauncher launcher;
+  testing::FakePrinter printer;
   Platform platform() { return Platform{dialogs, clock, launcher, printer}; }
 };
 
