@@ -3,10 +3,10 @@
 
 #include <QApplication>
 
-#include "window/clock.h"
-#include "window/qt_dialogs.h"
-#include "window/qt_launcher.h"
-#include "window/qt_printer.h"
+#include "window/platform/clock.h"
+#include "window/platform/qt_dialogs.h"
+#include "window/platform/qt_launcher.h"
+#include "window/platform/qt_printer.h"
 #include "window/tf_qx.h"
 
 int main(int argc, char* argv[]) {

@@ -5,10 +5,10 @@
 
 #include <QStringList>
 
-#include "window/clock.h"
-#include "window/dialogs.h"
-#include "window/launcher.h"
-#include "window/printer.h"
+#include "window/platform/clock.h"
+#include "window/platform/dialogs.h"
+#include "window/platform/launcher.h"
+#include "window/platform/printer.h"
 #include "window/tf_qx.h"
 
 namespace qx30::bench {

@@ -13,12 +13,12 @@
 #include "interdictions/interdictions.h"
 #include "register/desk.h"
 #include "register/fiches.h"
-#include "window/clock.h"
+#include "window/platform/clock.h"
 #include "window/caption.h"
 #include "window/choice_box.h"
-#include "window/dialogs.h"
-#include "window/launcher.h"
-#include "window/printer.h"
+#include "window/platform/dialogs.h"
+#include "window/platform/launcher.h"
+#include "window/platform/printer.h"
 #include "window/sorted_list.h"
 
 namespace qx30 {

@@ -16,7 +16,7 @@
 #include "window_at_work.h"
 #include "list_lines.h"
 #include "qt_print.h"
-#include "window/qt_dialogs.h"
+#include "window/platform/qt_dialogs.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {

@@ -1,7 +1,7 @@
 #pragma once
 // A clock the test sets.
 
-#include "window/clock.h"
+#include "window/platform/clock.h"
 
 namespace qx30::testing {
 

@@ -8,7 +8,7 @@
 
 #include "fake_platform.h"
 #include "qt_print.h"
-#include "window/qt_printer.h"
+#include "window/platform/qt_printer.h"
 
 namespace qx30 {
 namespace {

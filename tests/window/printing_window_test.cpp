@@ -9,7 +9,7 @@
 #include "fake_platform.h"
 #include "qt_print.h"
 #include "register/cp1252.h"
-#include "window/qt_printer.h"
+#include "window/platform/qt_printer.h"
 #include "window/tf_qx.h"
 
 namespace qx30 {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "window/dialogs.h"
+#include "window/platform/dialogs.h"
 
 namespace qx30::testing {
 

@@ -8,8 +8,8 @@
 
 #include "qt_print.h"
 #include "window/choice_box.h"
-#include "window/dialogs.h"
-#include "window/qt_dialogs.h"
+#include "window/platform/dialogs.h"
+#include "window/platform/qt_dialogs.h"
 #include "window/qt_text.h"
 #include "window/sorted_list.h"
 

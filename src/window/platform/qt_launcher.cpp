@@ -1,4 +1,4 @@
-#include "window/qt_launcher.h"
+#include "window/platform/qt_launcher.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "window/qt_dialogs.h"
+#include "window/platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "window/dialogs.h"
+#include "window/platform/dialogs.h"
 
 #include "window/qt_text.h"
 

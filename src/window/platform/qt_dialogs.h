@@ -1,7 +1,7 @@
 #pragma once
 // The boxes as the operator sees them: Qt's own dialogs.
 
-#include "window/dialogs.h"
+#include "window/platform/dialogs.h"
 
 namespace qx30 {
 

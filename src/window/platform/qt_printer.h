@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "window/printer.h"
+#include "window/platform/printer.h"
 
 namespace qx30 {
 

@@ -1,4 +1,4 @@
-#include "window/qt_printer.h"
+#include "window/platform/qt_printer.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // The editor launch on this desktop.
 
-#include "window/launcher.h"
+#include "window/platform/launcher.h"
 
 namespace qx30 {
 
