@@ -66,9 +66,9 @@ class t_interdictions {
   bool pleine() const { return nb_interdictions_ == nb_places_interdictions; }
 
   // The start of a rebuild: clears slots 1 to 999 and the rows left out, and
-  // counts no entry. Slots
-  // past 999 keep what an earlier rebuild left in them until written over:
-  // the check never reads them, and the lines stop at the count.
+  // counts no entry. Slots past 999 keep what an earlier rebuild left in
+  // them until written over: the check never reads them, and the lines stop
+  // at the count.
   void recommencer();
 
   // Stores the entry into the slot after the last one, its motif cut to 30
