@@ -114,15 +114,16 @@ void TF_qx::B_aideClick() { platform_.launcher.open_in_editor(fichier_aide); }
 void TF_qx::principale() {
   // The clock runs from the window's creation, whatever becomes of the rest.
   Timer60->start();
-  // No step has a fallback: a failure ends the start-up there, and the
-  // window opens with what the earlier steps did.
+  // A failing step shows its error and the start-up goes on: stopping there
+  // would leave the whole day without its automatic session file.
   guarded([this] {
     tic_minute = false;
     Label_depassement->set_caption(QString());
     Label_interdiction->set_caption(QString());
     Label_maxi->set_caption(QString());
 
-    const t_parametres p = lire_param();
+    t_parametres p = parametres_par_defaut;
+    guarded([&] { p = lire_param(); });
     set_background(Label_actives, p.couleur_actives);
     set_background(LB_actives, p.couleur_actives);
     set_background(Label_attente, p.couleur_attente);
@@ -139,7 +140,7 @@ void TF_qx::principale() {
 
     nom_fichier_auto = nom_seance(platform_.clock.now()) + std::string(suffixe_auto);
 
-    B_recharger_listesClick();
+    guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
     affichage();
   });

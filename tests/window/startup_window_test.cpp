@@ -94,51 +94,49 @@ TEST_F(StartupTest, ColoursAreKeptRawAndBytesBeyondTheRecordIgnored) {
   EXPECT_EQ(read_file("parametres.ini"), couleurs_du_layout);
 }
 
-TEST_F(StartupTest, WithoutParametresIniTheStartStopsAndOnlyTheAutomaticSaveIsLost) {
-  write_lists();
-  window.principale();
+// A failing step shows its one error box and the start-up goes on, so that
+// the day is saved from its first refresh to the close.
+TEST(Startup, AFailingStepIsReportedAndTheDayIsStillSaved) {
+  const struct {
+    const char* fichier;  // written over the good files; nullptr: removed
+    const char* contenu;
+    QString erreur;
+  } cas[] = {
+      {"parametres.ini", nullptr, "File not found."},
+      {"parametres.ini", "0123456789012345678", "Read beyond end of file."},
+      {"frequences.txt", nullptr, "Cannot open file frequences.txt."},
+      {"frequences.txt", "35010\n\n41000\n", "'' is not a valid integer value."},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.erreur.toStdString());
+    WorkingFolder folder;
+    testing::FakePlatform fake;
+    TF_qx window{fake.platform()};
+    write_file("parametres.ini", couleurs_du_layout);
+    write_file("frequences.txt", "35010\r\n");
+    write_file("pilotes.txt", "Vert\r\n");
+    write_file("commentaires.txt", "planeur\r\n");
+    if (c.contenu) write_file(c.fichier, c.contenu);
+    else QFile::remove(c.fichier);
 
-  EXPECT_EQ(fake.dialogs.errors, QStringList{"File not found."});
-  EXPECT_EQ(window.Label_depassement->text(), "");       // before the failing step
-  EXPECT_EQ(window.Label_heure->text(), "Label_heure");  // the clock step never ran
-  EXPECT_EQ(window.CB_freq->count(), 0);
-  EXPECT_TRUE(window.nom_fichier_auto.empty());
-  EXPECT_EQ(background_of(window.LB_actives), 0x0000FF00u);
-  EXPECT_TRUE(window.Timer60->isActive());
+    window.principale();
+    window.show();
+    EXPECT_EQ(fake.dialogs.errors, QStringList{c.erreur});
+    EXPECT_EQ(background_of(window.LB_noire), 0x00F0CAA6u);
+    EXPECT_EQ(window.Label_heure->text(), "05/12/2026 14:07");
+    EXPECT_EQ(window.Label_liste->text(), QString::fromUtf8("0 enregistré(s)."));
+    EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
+    EXPECT_EQ(read_file("parametres.ini"), couleurs_du_layout);
 
-  // Registering refreshes with case_save checked: no file, no box.
-  window.CB_freq->load_items({"35010"});
-  window.CB_freq->choose(0);
-  QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
-  EXPECT_TRUE(est_presente(window.fiches[1]));
-  EXPECT_EQ(fake.dialogs.errors.size(), 1);
-  EXPECT_EQ(QDir::current().entryList({"*.dat"}, QDir::AllEntries), QStringList());
-
-  QTest::mouseClick(window.b_save, Qt::LeftButton);
-  EXPECT_EQ(fake.dialogs.messages,
-            QStringList{QString::fromUtf8("séance sauvegardée dans le fichier : 20261205_140730_seance_man.dat")});
-  EXPECT_EQ(read_file("20261205_140730_seance_man.dat").size(), 72);
-  EXPECT_EQ(read_file("parametres.ini"), couleurs_du_layout);
-}
-
-TEST_F(StartupTest, AShortParametresIniOrAMissingListEndsTheStartAtItsStep) {
-  write_file("parametres.ini", QByteArray::fromHex("0000ff0000ff0000"));
-  write_lists();
-  window.principale();
-  EXPECT_EQ(fake.dialogs.errors, QStringList{"Read beyond end of file."});
-  EXPECT_EQ(background_of(window.LB_actives), 0x0000FF00u);
-  EXPECT_TRUE(window.nom_fichier_auto.empty());
-
-  fake.dialogs.errors.clear();
-  write_file("parametres.ini", couleurs_du_layout);
-  QFile::remove("frequences.txt");
-  fake.clock.time = {2026, 12, 5, 9, 0, 1};
-  window.principale();
-  EXPECT_EQ(fake.dialogs.errors, QStringList{"Cannot open file frequences.txt."});
-  EXPECT_EQ(background_of(window.LB_actives), 0x0000FF00u);
-  EXPECT_EQ(window.nom_fichier_auto, "20261205_090001_seance_aut.dat");
-  EXPECT_EQ(window.Label_heure->text(), "Label_heure");
-  EXPECT_FALSE(QFile::exists("20261205_090001_seance_aut.dat"));  // the first refresh never ran
+    window.CB_freq->load_items({"35010"});
+    window.CB_freq->choose(0);
+    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
+    EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 72);
+    fake.clock.time = {2026, 12, 5, 18, 45, 0};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
+    EXPECT_EQ(fake.dialogs.errors.size(), 1);
+  }
 }
 
 TEST_F(StartupTest, ClosingWritesTheFinalFileAndAFailedFinalSaveKeepsTheWindowOpen) {
