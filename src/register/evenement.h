@@ -33,6 +33,8 @@ struct t_evenement {
   std::int32_t freq = 0;
   std::string libelle;
   std::string detail;
+
+  bool operator==(const t_evenement&) const = default;
 };
 
 // An event about one entry, as the entry is at that moment.

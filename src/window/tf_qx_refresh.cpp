@@ -35,6 +35,7 @@ void TF_qx::affichage() {
   if (!tic_minute) LB_liste->replace_lines(to_qt_lines(r.liste));
   Label_depassement->set_caption(to_qt(r.depassement));
   Label_interdiction->set_caption(to_qt(r.interdiction));
+  journal_alertes(str_to_int(from_qt(E_temps_max->text())), !r.interdiction.empty());
   if (tic_minute) {
     LB_actives->select(index_actives);
     LB_attente->select(index_attente);
