@@ -43,10 +43,7 @@ struct JournalTest : ::testing::Test {
     testing::write_file("commentaires.txt", "planeur\r\n");
     window.principale();
   }
-  void at(int minute, int seconde) {
-    fake.clock.time.minute = minute;
-    fake.clock.time.seconde = seconde;
-  }
+  void at(int minute, int seconde) { fake.clock.time = {2026, 12, 5, 14, minute, seconde}; }
   void register_entry(const char* pilote) {
     window.CB_freq->choose(0);
     window.CB_pilote->set_edit_text(pilote);
@@ -73,6 +70,10 @@ TEST_F(JournalTest, AShortSessionReadBack) {
   boxes.answers = {true};
   at(20, 30);
   press_on(window.LB_actives, 1, window.B_fin_vol);
+  at(25, 0);
+  QTest::mouseClick(window.b_save, Qt::LeftButton);
+  boxes.files = {QStringLiteral("20261205_142500_seance_man.dat")};
+  QTest::mouseClick(window.B_seance, Qt::LeftButton);
   at(30, 0);
   EXPECT_TRUE(window.close());
 
@@ -85,6 +86,8 @@ TEST_F(JournalTest, AShortSessionReadBack) {
                                            "35010 interdite : -(déjà_active_35010 )\r\n"
                                            "05/12/2026;14:11:00;depassement;1;35010;35010_Vert_._;2 min, limite 1\r\n"
                                            "05/12/2026;14:20:30;fin_evolution;1;35010;35010_Vert_._;\r\n"
+                                           "05/12/2026;14:25:00;sauvegarde_manuelle;;;;20261205_142500_seance_man.dat\r\n"
+                                           "05/12/2026;14:25:00;chargement;;;;20261205_142500_seance_man.dat\r\n"
                                            "05/12/2026;14:30:00;fermeture;;;;20261205_143000_seance_fin.dat\r\n"));
   EXPECT_TRUE(boxes.errors.isEmpty());
 }
