@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "interdictions/interdictions.h"
 #include "register/desk.h"
 #include "register/fiches.h"
+#include "storage/journal.h"
 #include "window/platform/clock.h"
 #include "window/caption.h"
 #include "window/choice_box.h"
@@ -55,6 +57,7 @@ class TF_qx : public QWidget, public Desk {
   std::string heure() override;
   bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) override;
   void noire() override;
+  void journal(const t_evenement& evenement) override;
 
   // Handlers.
   void B_enregistrerClick();
@@ -178,6 +181,17 @@ class TF_qx : public QWidget, public Desk {
   bool erreur_auto_ouverte_ = false;
   void wire_look();
   void wire_printing();
+
+  // The session's journal: tf_qx_journal.cpp. Opened by the start-up under
+  // the automatic file's session name.
+  void demarrer_journal();
+  // Overruns and conflicts among the models in flight, reported by the
+  // refresh when they begin rather than at every refresh.
+  void journal_alertes(int temps_max, bool conflit);
+  std::optional<Journal> journal_;
+  bool erreur_journal_ouverte_ = false;
+  std::vector<bool> en_depassement_ = std::vector<bool>(nb_places + 1);
+  bool en_conflit_ = false;
 
   SortedList* list_of(Liste liste) const;
 

@@ -51,6 +51,9 @@ void TF_qx::affichage() {
   Label_maxi->set_caption(to_qt(l.maxi));
 
   apply_heights();
+  // Either may open an error box, inside which the minute clock can run a
+  // refresh of its own: both come once this one is complete.
+  journal_alertes(str_to_int(from_qt(E_temps_max->text())), !r.interdiction.empty());
   if (case_save->isChecked()) sauvegarde_auto();
   tic_minute = false;
 }

@@ -80,6 +80,7 @@ void TF_qx::sauvegarde_auto() {
 void TF_qx::b_saveClick() {
   const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_manuel);
   save_seance(nom, fiches, couleurs_affichees());
+  journal(evenement_seul(Evenement::sauvegarde_manuelle, nom));
   platform_.dialogs.message(QString::fromUtf8("séance sauvegardée dans le fichier : ") + to_qt(nom));
 }
 
@@ -91,7 +92,10 @@ void TF_qx::B_seanceClick() {
                                   QStringLiteral("Fichiers seance (*.dat *.DAT)"), QDir::currentPath());
   // The whole file is checked before the table changes; on an error neither
   // the table nor the window changes.
-  if (choisi) charger_seance(fiches, chemin(*choisi));
+  if (choisi) {
+    charger_seance(fiches, chemin(*choisi));
+    journal(evenement_seul(Evenement::chargement, from_qt(*choisi)));
+  }
   // A cancelled load refreshes too. noire ends with the refresh.
   noire();
 }
@@ -139,6 +143,7 @@ void TF_qx::principale() {
     E_temps_max->setText(QStringLiteral("10"));
 
     nom_fichier_auto = nom_seance(platform_.clock.now()) + std::string(suffixe_auto);
+    demarrer_journal();
 
     guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
@@ -150,6 +155,7 @@ void TF_qx::FormClose() {
   // Written whatever case_save says.
   const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_final);
   save_seance(nom, fiches, couleurs_affichees());
+  journal(evenement_seul(Evenement::fermeture, nom));
 }
 
 void TF_qx::closeEvent(QCloseEvent* event) {
