@@ -2,6 +2,7 @@
 // colours, tab order and anchors.
 
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "window/look.h"
 #include "window/qt_text.h"
@@ -13,9 +14,6 @@ namespace {
 
 QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The client size the anchored controls were last placed for.
-constexpr const char* anchored_size = "qx30_anchored_size";
-
 }  // namespace
 
 template <class W>
@@ -25,7 +23,7 @@ W* TF_qx::place(W* widget, const char* name, int left, int top, int width, int h
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(left, top, width, height);
   if (hint) widget->setToolTip(u8(hint));
-  if (anchor != Anchor::top_left) anchored_.emplace_back(widget, anchor);
+  if (anchor != Anchor::top_left) anchored_.push_back({widget, anchor, left, top, width, height});
   return widget;
 }
 
@@ -39,9 +37,8 @@ void TF_qx::build_layout() {
   setWindowTitle(u8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
   setFont(layout_font(11, false));
   set_background(this, couleur::fond_bulle);
-  resize(792, 533);
+  resize(design_width, design_height);
   move(0, 0);
-  setProperty(anchored_size, QSize(792, 533));
 
   auto list = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* hint, bool bold,
                   std::uint32_t colour) {
@@ -179,33 +176,33 @@ void TF_qx::build_layout() {
   for (std::size_t i = 1; i < tab_chain.size(); ++i) setTabOrder(tab_chain[i - 1], tab_chain[i]);
 }
 
+void TF_qx::place_anchored(const Anchored& a) {
+  const int dx = width() - design_width;
+  const int dy = height() - design_height;
+  int left = a.left, top = a.top, w = a.width, h = a.height;
+  bool sized = true;
+  switch (a.anchor) {
+    case Anchor::top_left: sized = false; break;
+    case Anchor::top_left_right: w += dx; break;
+    case Anchor::top_right: left += dx; sized = false; break;
+    case Anchor::bottom_left: top += dy; sized = false; break;
+    case Anchor::all: w += dx; h += dy; break;
+    case Anchor::top_right_bottom: left += dx; h += dy; break;
+  }
+  // Labels size themselves to their captions: only their place follows.
+  if (sized) a.widget->setGeometry(left, top, std::max(0, w), std::max(0, h));
+  else a.widget->move(left, top);
+}
+
+TF_qx::Anchored& TF_qx::anchored_of(const QWidget* widget) {
+  return *std::find_if(anchored_.begin(), anchored_.end(), [&](const Anchored& a) { return a.widget == widget; });
+}
+
 void TF_qx::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // Each anchored control keeps its distance to the edges it is tied to,
-  // from wherever it stands now (the refresh moves the entry lists). The
-  // size they were last laid out for is kept on the window: a resize made
-  // while the window is hidden arrives at show time without its old size.
-  const QSize laid_out = property(anchored_size).toSize();
-  const int dx = width() - laid_out.width();
-  const int dy = height() - laid_out.height();
-  setProperty(anchored_size, size());
-  if (dx != 0 || dy != 0) {
-    for (auto [w, anchor] : anchored_) {
-      QRect g = w->geometry();
-      switch (anchor) {
-        case Anchor::top_left: break;
-        case Anchor::top_left_right: g.setWidth(g.width() + dx); break;
-        case Anchor::top_right: g.translate(dx, 0); break;
-        case Anchor::bottom_left: g.translate(0, dy); break;
-        case Anchor::all: g.setSize(g.size() + QSize(dx, dy)); break;
-        case Anchor::top_right_bottom:
-          g.translate(dx, 0);
-          g.setHeight(g.height() + dy);
-          break;
-      }
-      w->setGeometry(g);
-    }
-  }
+  // Placed afresh from the design at every size: a size too small for a
+  // control is not carried into the next one.
+  for (const Anchored& a : anchored_) place_anchored(a);
   guarded([this] { FormResize(); });
 }
 

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "fake_platform.h"
 #include "qt_print.h"
@@ -259,6 +260,23 @@ TEST_F(LayoutTest, AResizeWhileHiddenIsAppliedWhenTheWindowShows) {
   window.show();
   EXPECT_EQ(window.B_fin_vol->geometry(), QRect(620, 32, 105, 25));
   EXPECT_EQ(window.LB_liste->geometry(), QRect(9, 184, 596, 323));
+}
+
+TEST_F(LayoutTest, AnySequenceOfSizesComesBackToTheStartingLayout) {
+  window.case_save->setChecked(false);
+  window.show();
+  window.affichage();
+  std::map<QString, QRect> start;
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) start[w->objectName()] = w->geometry();
+  // Some far below the smallest window, which the window corrects after the
+  // controls have been placed for them.
+  for (QSize s : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), QSize(1000, 700)}) {
+    window.resize(s);
+    window.affichage();
+  }
+  window.resize(792, 533);
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
 }
 
 }  // namespace
