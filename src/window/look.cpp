@@ -72,9 +72,10 @@ void set_background(QWidget* widget, std::uint32_t value) {
   widget->setAutoFillBackground(true);
 }
 
-void set_text_colour(QWidget* widget, std::uint32_t value) {
+void set_text_colour(QWidget* widget, std::uint32_t value) { set_text_colour(widget, to_qcolor(value)); }
+
+void set_text_colour(QWidget* widget, const QColor& c) {
   QPalette p = widget->palette();
-  const QColor c = to_qcolor(value);
   p.setColor(QPalette::WindowText, c);
   p.setColor(QPalette::ButtonText, c);
   p.setColor(QPalette::Text, c);
