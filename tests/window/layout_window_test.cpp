@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -277,6 +278,31 @@ TEST_F(LayoutTest, AnySequenceOfSizesComesBackToTheStartingLayout) {
   window.resize(792, 533);
   for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
+}
+
+// Every caption inside its button with the margins the style draws, and no
+// label over another control, with the clock and the counts at their widest.
+TEST_F(LayoutTest, EveryCaptionFitsItsControl) {
+  window.Label_heure->set_caption("06/12/2026 23:59");
+  window.Label_actives->set_caption(u8("60 en évolution"));
+  window.Label_attente->set_caption(u8("998  en attente"));
+  window.Label_liste->set_caption(u8("998 enregistré(s)"));
+  window.Label_noire->set_caption(u8("9999 interdition(s)."));
+  for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width() -
+                     b->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, b);
+    EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), room) << b->objectName().toStdString();
+  }
+  // The design's controls share their edge pixels with their neighbours.
+  for (auto* label : window.findChildren<Caption*>(Qt::FindDirectChildrenOnly)) {
+    for (auto* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == label) continue;
+      EXPECT_FALSE(label->geometry().intersects(other->geometry().adjusted(1, 1, -1, -1)))
+          << label->objectName().toStdString() << " over " << other->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace
