@@ -13,6 +13,9 @@ bool line_before(const QString& a, const QString& b) {
 SortedList::SortedList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
+  // A line wider than the list is cut at its edge, reasons and all, rather
+  // than shortened with an ellipsis in the middle of them.
+  setTextElideMode(Qt::ElideNone);
 }
 
 void SortedList::add_line(const QString& text) {

@@ -37,6 +37,7 @@ TEST(SortedList, KeepsLinesInOrderIgnoringCase) {
   EXPECT_EQ(lb.selected(), -1);
   lb.select(99);
   EXPECT_EQ(lb.selected(), -1);
+  EXPECT_EQ(lb.textElideMode(), Qt::ElideNone);
 }
 
 TEST(ChoiceBox, SortsOnDemandAndForgetsTheChoiceWhenTyping) {
