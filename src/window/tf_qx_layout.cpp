@@ -14,6 +14,12 @@ namespace {
 
 QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// The tooltip, which a screen reader reads as the control's description.
+void set_hint(QWidget* widget, const QString& hint) {
+  widget->setToolTip(hint);
+  widget->setAccessibleDescription(hint);
+}
+
 }  // namespace
 
 template <class W>
@@ -22,7 +28,7 @@ W* TF_qx::place(W* widget, const char* name, int left, int top, int width, int h
   widget->setParent(this);
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(left, top, width, height);
-  if (hint) widget->setToolTip(u8(hint));
+  if (hint) set_hint(widget, u8(hint));
   if (anchor != Anchor::top_left) anchored_.push_back({widget, anchor, left, top, width, height});
   return widget;
 }
@@ -58,6 +64,7 @@ void TF_qx::build_layout() {
   auto button = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* caption,
                     const char* hint, int px = 11, bool bold = false) {
     auto* b = place(new QPushButton(u8(caption)), name, l, t, w, h, a, hint);
+    b->setAccessibleName(u8(caption));
     b->setFont(layout_font(px, bold));
     return b;
   };
@@ -131,16 +138,16 @@ void TF_qx::build_layout() {
   Label_heure->setFont(layout_font(11, true));
   set_text_colour(Label_heure, couleur::noir);
   set_background(Label_heure, couleur::fond_bulle);
-  Label_heure->setToolTip(u8("cliquer pour choisir la couleur du fond de la fenêtre principale"));
+  set_hint(Label_heure, u8("cliquer pour choisir la couleur du fond de la fenêtre principale"));
   Label_actives = place_label("Label_actives", 160, 0, "0 en évolution", Anchor::top_left);
   set_background(Label_actives, couleur::vert);
-  Label_actives->setToolTip(u8("cliquer pour choisir la couleur des modèles en évolution"));
+  set_hint(Label_actives, u8("cliquer pour choisir la couleur des modèles en évolution"));
   Label_attente = place_label("Label_attente", 256, 0, "0  en attente", Anchor::top_left);
   set_background(Label_attente, couleur::jaune);
-  Label_attente->setToolTip(u8("cliquer pour choisir la couleur de la file d'attente"));
+  set_hint(Label_attente, u8("cliquer pour choisir la couleur de la file d'attente"));
   Label_liste = place_label("Label_liste", 344, 0, "0 enregistré(s)", Anchor::top_left);
   set_background(Label_liste, couleur::blanc);
-  Label_liste->setToolTip(u8("cliquer pour choisir la couleur des enregistrés"));
+  set_hint(Label_liste, u8("cliquer pour choisir la couleur des enregistrés"));
   auto warning = [&](const char* name, int l) {
     auto* w = place_label(name, l, 16, "", Anchor::top_left);
     w->setFont(layout_font(12, true));
@@ -157,13 +164,25 @@ void TF_qx::build_layout() {
   Label9 = place_label("Label9", 664, 128, "Fréq. image", Anchor::top_right);
   Label_noire = place_label("Label_noire", 520, 184, "0 interdition(s).", Anchor::top_right);
   set_background(Label_noire, couleur::bleu_ciel);
-  Label_noire->setToolTip(u8("cliquer pour choisir la couleur de la liste des interdictions"));
+  set_hint(Label_noire, u8("cliquer pour choisir la couleur de la liste des interdictions"));
   Label1 = place_label("Label1", 16, 456, "freq.", Anchor::bottom_left);
   Label10 = place_label("Label10", 96, 456, "_pilote", Anchor::bottom_left);
   Label11 = place_label("Label11", 280, 456, "_commentaire_", Anchor::bottom_left);
   Label3 = place_label("Label3", 536, 456, "sauvegarde automatique ", Anchor::bottom_left);
   Label12 = place_label("Label12", 536, 472, "à chaque modification", Anchor::bottom_left);
   Label2 = place_label("Label2", 8, 514, "modifier les listes avec le + puis:", Anchor::bottom_left);
+
+  // A screen reader names the controls without a caption of their own after
+  // the label beside them, the lists after their hint; a label's name is its
+  // caption, which the refresh changes.
+  for (SortedList* lb : {LB_actives, LB_attente, LB_liste, LB_noire}) lb->setAccessibleName(lb->toolTip());
+  const std::pair<QWidget*, QString> beside[] = {
+      {E_nbre_max, Label4->text()},   {E_temps_max, Label6->text()},
+      {case_ecart20, Label7->text()}, {case_intermodulation, Label8->text()},
+      {case_freq_image, Label9->text()}, {case_save, Label3->text() + Label12->text()},
+      {CB_freq, Label1->text()},      {CB_pilote, Label10->text()},
+      {CB_comm, Label11->text()}};
+  for (const auto& [control, name] : beside) control->setAccessibleName(name);
 
   // Only these twelve take the focus by Tab, in this order; the rest is
   // reached with the pointer.

@@ -1,6 +1,7 @@
 // The window's layout: every control at its place with its texts, fonts and
 // colours, the Tab chain, and the anchors when the window is resized.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QStyleOptionButton>
@@ -303,6 +304,24 @@ TEST_F(LayoutTest, EveryCaptionFitsItsControl) {
           << label->objectName().toStdString() << " over " << other->objectName().toStdString();
     }
   }
+}
+
+// What a screen reader announces: each control's hint as its description,
+// its caption as its name, and a name for every control without one.
+TEST_F(LayoutTest, EveryControlIsNamedAndDescribedToAScreenReader) {
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Description), w->toolTip());
+    const bool captioned = qobject_cast<QPushButton*>(w) || qobject_cast<QLabel*>(w);
+    if (captioned) EXPECT_EQ(a->text(QAccessible::Name), caption_of(w));
+    else EXPECT_FALSE(a->text(QAccessible::Name).isEmpty());
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.LB_liste)->text(QAccessible::Name),
+            u8("liste des enregistrés"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.case_freq_image)->text(QAccessible::Name),
+            u8("Fréq. image"));
 }
 
 }  // namespace
