@@ -14,11 +14,10 @@ namespace {
 
 QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The tooltip, which a screen reader reads as the control's description.
-void set_hint(QWidget* widget, const QString& hint) {
-  widget->setToolTip(hint);
-  widget->setAccessibleDescription(hint);
-}
+// The tooltip, which a screen reader also reads as the control's
+// description. Setting an accessible text explicitly would build the
+// accessibility interfaces at start-up, screen reader or not.
+void set_hint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
 
 }  // namespace
 
@@ -64,7 +63,6 @@ void TF_qx::build_layout() {
   auto button = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* caption,
                     const char* hint, int px = 11, bool bold = false) {
     auto* b = place(new QPushButton(u8(caption)), name, l, t, w, h, a, hint);
-    b->setAccessibleName(u8(caption));
     b->setFont(layout_font(px, bold));
     return b;
   };
@@ -172,17 +170,19 @@ void TF_qx::build_layout() {
   Label12 = place_label("Label12", 536, 472, "à chaque modification", Anchor::bottom_left);
   Label2 = place_label("Label2", 8, 514, "modifier les listes avec le + puis:", Anchor::bottom_left);
 
-  // A screen reader names the controls without a caption of their own after
-  // the label beside them, the lists after their hint; a label's name is its
-  // caption, which the refresh changes.
-  for (SortedList* lb : {LB_actives, LB_attente, LB_liste, LB_noire}) lb->setAccessibleName(lb->toolTip());
-  const std::pair<QWidget*, QString> beside[] = {
-      {E_nbre_max, Label4->text()},   {E_temps_max, Label6->text()},
-      {case_ecart20, Label7->text()}, {case_intermodulation, Label8->text()},
-      {case_freq_image, Label9->text()}, {case_save, Label3->text() + Label12->text()},
-      {CB_freq, Label1->text()},      {CB_pilote, Label10->text()},
-      {CB_comm, Label11->text()}};
-  for (const auto& [control, name] : beside) control->setAccessibleName(name);
+  // A screen reader names a field or a check box after the words beside it.
+  // A list's accessible texts are not taken from its widget: it is named and
+  // described by its hint.
+  for (SortedList* lb : {LB_actives, LB_attente, LB_liste, LB_noire}) {
+    lb->setAccessibleName(lb->toolTip());
+    lb->setAccessibleDescription(lb->toolTip());
+  }
+  const std::pair<Caption*, QWidget*> names[] = {
+      {Label4, E_nbre_max},        {Label6, E_temps_max},
+      {Label7, case_ecart20},      {Label8, case_intermodulation}, {Label9, case_freq_image},
+      {Label3, case_save},         {Label1, CB_freq},           {Label10, CB_pilote},
+      {Label11, CB_comm}};
+  for (const auto& [label, control] : names) label->setBuddy(control);
 
   // Only these twelve take the focus by Tab, in this order; the rest is
   // reached with the pointer.
