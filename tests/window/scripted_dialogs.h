@@ -42,11 +42,10 @@ class ScriptedDialogs : public Dialogs {
  private:
   template <class T>
   static T take(std::deque<T>& queue, T otherwise) {
-    if (!queue.empty()) {
-      otherwise = std::move(queue.front());
-      queue.pop_front();
-    }
-    return otherwise;
+    if (queue.empty()) return otherwise;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
   }
 };
 
