@@ -40,10 +40,11 @@ class ScriptedDialogs : public Dialogs {
   }
 
  private:
+  // Copies, not moves: GCC 12 takes a moved optional for uninitialised.
   template <class T>
-  static T take(std::deque<T>& queue, T otherwise) {
+  static T take(std::deque<T>& queue, const T& otherwise) {
     if (queue.empty()) return otherwise;
-    T front = std::move(queue.front());
+    const T front = queue.front();
     queue.pop_front();
     return front;
   }
