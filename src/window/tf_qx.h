@@ -154,6 +154,15 @@ class TF_qx : public QWidget, public Desk {
 
  private:
   enum class Anchor { top_left, top_left_right, top_right, bottom_left, all, top_right_bottom };
+  // A control tied to edges of the window, with its place in the design
+  // client area of 792 x 533; a negative size there is kept, not clamped.
+  static constexpr int design_width = 792;
+  static constexpr int design_height = 533;
+  struct Anchored {
+    QWidget* widget;
+    Anchor anchor;
+    int left, top, width, height;
+  };
 
   void build_layout();
   template <class W>
@@ -196,7 +205,10 @@ class TF_qx : public QWidget, public Desk {
   SortedList* list_of(Liste liste) const;
 
   Platform platform_;
-  std::vector<std::pair<QWidget*, Anchor>> anchored_;
+  std::vector<Anchored> anchored_;
+  // Puts a control where its anchors take it at the window's present size.
+  void place_anchored(const Anchored& a);
+  Anchored& anchored_of(const QWidget* widget);
 };
 
 }  // namespace qx30

@@ -68,12 +68,16 @@ void TF_qx::apply_heights() {
   pile.haut_actives = LB_actives->y();
   pile.haut_label1 = Label1->y();
   const t_hauteurs h = empiler(pile);
-  auto apply = [](SortedList* lb, t_place p) {
+  auto apply = [this](SortedList* lb, t_place p) {
     // The heights leave room for the rows only: a horizontal scroll bar would
     // cover the last of them (the only one of a list one row high), so a
     // line wider than its list is cut at the edge.
     lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lb->setGeometry(lb->x(), p.haut, lb->width(), std::max(0, p.hauteur));
+    // Kept as design places, so the next resize starts from the stacking.
+    Anchored& a = anchored_of(lb);
+    a.top = p.haut;
+    a.height = p.hauteur - (a.anchor == Anchor::all ? height() - design_height : 0);
+    place_anchored(a);
   };
   apply(LB_actives, h.actives);
   apply(LB_attente, h.attente);

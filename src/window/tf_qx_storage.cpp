@@ -85,11 +85,10 @@ void TF_qx::b_saveClick() {
 }
 
 void TF_qx::B_seanceClick() {
-  // Both cases of the extension, so that the program's own files show on a
-  // file system that tells them apart.
+  // Qt's dialog matches the pattern whatever the case of the extension.
   const std::optional<QString> choisi =
       platform_.dialogs.open_file(QString::fromUtf8("Choisir le fichier SEANCE à charger"),
-                                  QStringLiteral("Fichiers seance (*.dat *.DAT)"), QDir::currentPath());
+                                  QStringLiteral("Fichiers seance (*.dat)"), QDir::currentPath());
   // The whole file is checked before the table changes; on an error neither
   // the table nor the window changes.
   if (choisi) {

@@ -151,7 +151,7 @@ class Boites : public Dialogs {
   }
   void error(const QString& text) override { errors << text; }
   std::optional<std::uint32_t> colour() override { return std::nullopt; }
-  std::optional<QFont> font(const QFont&) override { return std::nullopt; }
+  std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 

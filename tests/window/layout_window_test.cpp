@@ -1,10 +1,13 @@
 // The window's layout: every control at its place with its texts, fonts and
 // colours, the Tab chain, and the anchors when the window is resized.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "fake_platform.h"
 #include "qt_print.h"
@@ -259,6 +262,66 @@ TEST_F(LayoutTest, AResizeWhileHiddenIsAppliedWhenTheWindowShows) {
   window.show();
   EXPECT_EQ(window.B_fin_vol->geometry(), QRect(620, 32, 105, 25));
   EXPECT_EQ(window.LB_liste->geometry(), QRect(9, 184, 596, 323));
+}
+
+TEST_F(LayoutTest, AnySequenceOfSizesComesBackToTheStartingLayout) {
+  window.case_save->setChecked(false);
+  window.show();
+  window.affichage();
+  std::map<QString, QRect> start;
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) start[w->objectName()] = w->geometry();
+  // Some far below the smallest window, which the window corrects after the
+  // controls have been placed for them.
+  for (QSize s : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), QSize(1000, 700)}) {
+    window.resize(s);
+    window.affichage();
+  }
+  window.resize(792, 533);
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
+}
+
+// Every caption inside its button with the margins the style draws, and no
+// label over another control, with the clock and the counts at their widest.
+TEST_F(LayoutTest, EveryCaptionFitsItsControl) {
+  window.Label_heure->set_caption("06/12/2026 23:59");
+  window.Label_actives->set_caption(u8("60 en évolution"));
+  window.Label_attente->set_caption(u8("998  en attente"));
+  window.Label_liste->set_caption(u8("998 enregistré(s)"));
+  window.Label_noire->set_caption(u8("9999 interdition(s)."));
+  for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width() -
+                     b->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, b);
+    EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), room) << b->objectName().toStdString();
+  }
+  // The design's controls share their edge pixels with their neighbours.
+  for (auto* label : window.findChildren<Caption*>(Qt::FindDirectChildrenOnly)) {
+    for (auto* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == label) continue;
+      EXPECT_FALSE(label->geometry().intersects(other->geometry().adjusted(1, 1, -1, -1)))
+          << label->objectName().toStdString() << " over " << other->objectName().toStdString();
+    }
+  }
+}
+
+// What a screen reader announces: each control's hint as its description,
+// its caption as its name, and a name for every control without one.
+TEST_F(LayoutTest, EveryControlIsNamedAndDescribedToAScreenReader) {
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Description), w->toolTip());
+    const bool captioned = qobject_cast<QPushButton*>(w) || qobject_cast<QLabel*>(w);
+    if (captioned) EXPECT_EQ(a->text(QAccessible::Name), caption_of(w));
+    else EXPECT_FALSE(a->text(QAccessible::Name).isEmpty());
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.LB_liste)->text(QAccessible::Name),
+            u8("liste des enregistrés"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.case_freq_image)->text(QAccessible::Name),
+            u8("Fréq. image"));
 }
 
 }  // namespace

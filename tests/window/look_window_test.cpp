@@ -93,16 +93,19 @@ TEST_F(LookTest, AChosenFontGoesToTheThreeEntryListsAndRestacksThem) {
   big.setPixelSize(22);
   big.setItalic(false);
   big.setUnderline(true);
-  dialogs.fonts.push_back(big);
+  dialogs.fonts.push_back(FontChoice{big, QColor(0x80, 0, 0x40)});
   click(window.B_police);
 
-  EXPECT_EQ(dialogs.font_offered.pixelSize(), 14);
-  EXPECT_TRUE(dialogs.font_offered.italic());
+  EXPECT_EQ(dialogs.font_offered.font.pixelSize(), 14);
+  EXPECT_TRUE(dialogs.font_offered.font.italic());
+  EXPECT_EQ(dialogs.font_offered.colour, window.LB_noire->palette().color(QPalette::Text));
   for (SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste}) {
     EXPECT_EQ(lb->font().pixelSize(), 22) << lb->objectName().toStdString();
     EXPECT_TRUE(lb->font().underline());
+    EXPECT_EQ(lb->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
   }
   EXPECT_EQ(window.LB_noire->font().pixelSize(), 11);
+  EXPECT_NE(window.LB_noire->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
   EXPECT_EQ(window.Label_actives->font().pixelSize(), 11);
 
   // The refresh ran: the lists hold their lines, each upper list is its
@@ -121,7 +124,8 @@ TEST_F(LookTest, AChosenFontGoesToTheThreeEntryListsAndRestacksThem) {
   // Cancelled: no new font and no refresh.
   put(8, "L", 72150, "72150_E_._");
   click(window.B_police);
-  EXPECT_EQ(dialogs.font_offered.pixelSize(), 22);
+  EXPECT_EQ(dialogs.font_offered.font.pixelSize(), 22);
+  EXPECT_EQ(dialogs.font_offered.colour, QColor(0x80, 0, 0x40));
   EXPECT_EQ(window.LB_liste->font().pixelSize(), 22);
   EXPECT_EQ(window.LB_liste->line_count(), 1);
   EXPECT_TRUE(dialogs.errors.isEmpty());

@@ -16,9 +16,9 @@ class ScriptedDialogs : public Dialogs {
   QStringList errors;
   std::deque<bool> answers;
   std::deque<std::optional<std::uint32_t>> colours;
-  std::deque<std::optional<QFont>> fonts;
+  std::deque<std::optional<FontChoice>> fonts;
   std::deque<std::optional<QString>> files;
-  QFont font_offered;
+  FontChoice font_offered;
   QString file_filter;
   QString file_folder;
 
@@ -29,9 +29,9 @@ class ScriptedDialogs : public Dialogs {
   }
   void error(const QString& text) override { errors << text; }
   std::optional<std::uint32_t> colour() override { return take(colours, std::optional<std::uint32_t>{}); }
-  std::optional<QFont> font(const QFont& initial) override {
+  std::optional<FontChoice> font(const FontChoice& initial) override {
     font_offered = initial;
-    return take(fonts, std::optional<QFont>{});
+    return take(fonts, std::optional<FontChoice>{});
   }
   std::optional<QString> open_file(const QString&, const QString& filter, const QString& folder) override {
     file_filter = filter;
@@ -40,13 +40,13 @@ class ScriptedDialogs : public Dialogs {
   }
 
  private:
+  // Copies, not moves: GCC 12 takes a moved optional for uninitialised.
   template <class T>
-  static T take(std::deque<T>& queue, T otherwise) {
-    if (!queue.empty()) {
-      otherwise = std::move(queue.front());
-      queue.pop_front();
-    }
-    return otherwise;
+  static T take(std::deque<T>& queue, const T& otherwise) {
+    if (queue.empty()) return otherwise;
+    const T front = queue.front();
+    queue.pop_front();
+    return front;
   }
 };
 

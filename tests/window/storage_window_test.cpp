@@ -154,7 +154,7 @@ TEST_F(StorageTest, LoadingRenumbersAndBringsFlightsBack) {
 
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('|').toStdString();
   EXPECT_EQ(dialogs.file_title, QString::fromUtf8("Choisir le fichier SEANCE à charger"));
-  EXPECT_EQ(dialogs.file_filter, "Fichiers seance (*.dat *.DAT)");
+  EXPECT_EQ(dialogs.file_filter, "Fichiers seance (*.dat)");
   EXPECT_EQ(dialogs.file_folder, QDir::currentPath());
 
   EXPECT_EQ(window.fiches[1].numero, 1);

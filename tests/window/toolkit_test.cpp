@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,6 +11,7 @@
 
 #include "qt_print.h"
 #include "window/choice_box.h"
+#include "window/look.h"
 #include "window/platform/dialogs.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/qt_text.h"
@@ -33,6 +37,7 @@ TEST(SortedList, KeepsLinesInOrderIgnoringCase) {
   EXPECT_EQ(lb.selected(), -1);
   lb.select(99);
   EXPECT_EQ(lb.selected(), -1);
+  EXPECT_EQ(lb.textElideMode(), Qt::ElideNone);
 }
 
 TEST(ChoiceBox, SortsOnDemandAndForgetsTheChoiceWhenTyping) {
@@ -116,6 +121,27 @@ TEST(QtDialogs, MessageAndErrorHaveOneOkAndTheApplicationTitle) {
     box->buttons().first()->click();
   });
   dialogs.error("File not found.");
+}
+
+// The real font dialog, confirmed without a change: it opened on the face the
+// lists show, bold, and gives back their very font and colour.
+TEST(QtDialogs, FontDialogLeftAsItOpenedGivesBackTheListsFont) {
+  const QFont lists = list_font(11, true);
+  QFont opened_on;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    auto* part = box->findChild<QFontDialog*>();
+    ASSERT_NE(part, nullptr);
+    opened_on = part->currentFont();
+    box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  const std::optional<FontChoice> chosen = QtDialogs().font({lists, QColor(Qt::darkBlue)});
+  EXPECT_EQ(opened_on.family(), QFontInfo(lists).family());
+  EXPECT_TRUE(opened_on.bold());
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->font, lists);
+  EXPECT_EQ(chosen->colour, QColor(Qt::darkBlue));
 }
 
 }  // namespace
