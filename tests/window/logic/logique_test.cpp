@@ -57,7 +57,7 @@ TEST(Rafraichir, ChecksEveryPresentEntryInSlotOrder) {
   r = rafraichir(fiches, verifier, 10, true);  // clock mode: registered entries counted, not listed
   EXPECT_TRUE(r.liste.empty());
   EXPECT_EQ(r.nombre_liste, 1);
-  EXPECT_EQ(r.actives[1], "14:00=t010_72130_D_._[999]1000e001-(x_1 )");
+  EXPECT_EQ(r.actives.back(), "14:00=t010_72130_D_._[999]1000e001-(x_1 )");
   EXPECT_EQ(r.depassement + r.interdiction, "INTERDICTIONS parmi les actifs !");
   const auto l = legendes(12, 3, 5, 13, 5);
   EXPECT_EQ(l.liste + l.attente + l.actives + l.noire + l.maxi,
