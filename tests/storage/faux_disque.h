@@ -16,30 +16,25 @@
 namespace qx30::testing {
 
 using Octets = std::vector<std::uint8_t>;
-
-// The machine stops: nothing of the save in progress runs any further.
-struct Panne {};
+using Chemin = std::filesystem::path;
+struct Panne {};  // the machine stops: nothing of the save under way runs further
 
 class FauxDisque : public FileSystem {
  public:
-  // This step ("lire", "creer", "ecrire", "synchroniser", "fermer",
-  // "renommer", "synchroniser_dossier") fails with `erreur` from its
-  // `rang`-th call on; a failing write writes half of its bytes first.
+  // This step ("lire", "creer", "ecrire", "synchroniser", "fermer", "renommer",
+  // "synchroniser_dossier") fails with `erreur` from its `rang`-th call on.
   std::string echec;
   int erreur = 0, rang = 1;
-  // The machine stops at this step (counted from 1 over all steps), a
-  // write halfway through.
-  int panne_a = 0;
-  std::vector<std::string> journal;  // the steps, in order
+  int panne_a = 0;                   // the machine stops at this step (counted over all steps)
+  std::vector<std::string> journal;  // the steps, in order; a failing or stopped write writes half
 
-  void poser(const std::filesystem::path& nom, const Octets& o) {
+  void poser(const Chemin& nom, const Octets& o) {
     fichiers_.push_back({o, o});
     noms_[nom] = durables_[nom] = fichiers_.size() - 1;
   }
-  std::optional<Octets> contenu(const std::filesystem::path& nom) const {
-    const auto it = noms_.find(nom);
-    if (it == noms_.end()) return std::nullopt;
-    return fichiers_[it->second].cache;
+  std::optional<Octets> contenu(const Chemin& nom) const {
+    if (!noms_.contains(nom)) return std::nullopt;
+    return fichiers_[noms_.at(nom)].cache;
   }
   std::set<std::string> noms() const {
     std::set<std::string> n;
@@ -51,20 +46,19 @@ class FauxDisque : public FileSystem {
     for (auto& f : fichiers_) f.cache = f.disque;
   }
 
-  int lire(const std::filesystem::path& nom, Ouverture, std::size_t limite, Octets& o) override {
+  int lire(const Chemin& nom, Ouverture, std::size_t limite, Octets& o) override {
     if (const int e = etape("lire")) return e;
-    const auto it = noms_.find(nom);
-    if (it == noms_.end()) return ENOENT;
-    const Octets& c = fichiers_[it->second].cache;
+    if (!noms_.contains(nom)) return ENOENT;
+    const Octets& c = fichiers_[noms_[nom]].cache;
     o.assign(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(limite, c.size())));
     return 0;
   }
-  int creer_temporaire(const std::filesystem::path& cible, Handle& h, std::filesystem::path& t) override {
+  int creer_temporaire(const Chemin& cible, Handle& h, Chemin& t) override {
     if (const int e = etape("creer")) return e;
     h = static_cast<Handle>(fichiers_.size());
     t = cible.parent_path() / ("." + cible.filename().string() + "." + std::to_string(h) + ".tmp");
     fichiers_.push_back({});
-    noms_[t] = static_cast<std::size_t>(h);
+    noms_[t] = fichiers_.size() - 1;
     return 0;
   }
   int ecrire(Handle h, std::span<const std::uint8_t> o) override {
@@ -74,26 +68,27 @@ class FauxDisque : public FileSystem {
     return e;
   }
   int synchroniser(Handle h) override {
-    if (const int e = etape("synchroniser")) return e;
-    fichiers_.at(static_cast<std::size_t>(h)).disque = fichiers_[static_cast<std::size_t>(h)].cache;
-    return 0;
+    Fichier& f = fichiers_.at(static_cast<std::size_t>(h));
+    const int e = etape("synchroniser");
+    if (e == 0) f.disque = f.cache;
+    return e;
   }
   int fermer(Handle) override { return etape("fermer"); }
-  int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) override {
+  int renommer(const Chemin& de, const Chemin& vers) override {
     if (const int e = etape("renommer")) return e;
     if (!noms_.contains(de)) return ENOENT;
     noms_[vers] = noms_[de];
     noms_.erase(de);
     return 0;
   }
-  int supprimer(const std::filesystem::path& nom) override {
+  int supprimer(const Chemin& nom) override {
     if (const int e = etape("supprimer")) return e;
     return noms_.erase(nom) == 1 ? 0 : ENOENT;
   }
-  int synchroniser_dossier(const std::filesystem::path&) override {
-    if (const int e = etape("synchroniser_dossier")) return e;
-    durables_ = noms_;
-    return 0;
+  int synchroniser_dossier(const Chemin&) override {
+    const int e = etape("synchroniser_dossier");
+    if (e == 0) durables_ = noms_;
+    return e;
   }
 
  private:
@@ -101,14 +96,15 @@ class FauxDisque : public FileSystem {
     Octets cache, disque;
   };
   std::vector<Fichier> fichiers_;
-  std::map<std::filesystem::path, std::size_t> noms_, durables_;
+  std::map<Chemin, std::size_t> noms_, durables_;
   std::map<std::string, int> appels_;
 
   int etape(const std::string& nom, const std::function<void()>& moitie = {}) {
     journal.push_back(nom);
     const bool en_echec = nom == echec && ++appels_[nom] >= rang;
-    if (moitie && (en_echec || static_cast<int>(journal.size()) == panne_a)) moitie();
-    if (static_cast<int>(journal.size()) == panne_a) throw Panne{};
+    const bool arret = static_cast<int>(journal.size()) == panne_a;
+    if (moitie && (en_echec || arret)) moitie();
+    if (arret) throw Panne{};
     return en_echec ? erreur : 0;
   }
 };

@@ -1,5 +1,5 @@
-// The operating system's files: its errors as the runtime's messages,
-// replacing a file on the real disk, and what a user without rights meets.
+// The operating system's files: replacing a file on the real disk, and what
+// a user without rights meets.
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,15 +44,6 @@ std::string erreur(const std::function<void()>& f) {
   return "no error";
 }
 
-TEST(InOutError, TheRuntimesMessages) {
-  const std::pair<int, const char*> cas[] = {{ENOENT, "File not found"}, {ENOTDIR, "Invalid filename"},
-                                             {EMFILE, "Too many open files"}, {EACCES, "File access denied"},
-                                             {EROFS, "File access denied"}, {ENOSPC, "Disk full"},
-                                             {EFBIG, "Disk full"}, {EIO, "I/O error 5"}};
-  for (const auto& [e, message] : cas) EXPECT_STREQ(InOutError::depuis_errno(e).what(), message) << e;
-  EXPECT_STREQ(InOutError(code_io::lecture_au_dela).what(), "Read beyond end of file");
-}
-
 TEST(FileSystem, ReplacingAFileOnTheDisk) {
   Dossier d;
   FileSystem& posix = systeme_fichiers();
@@ -65,7 +56,6 @@ TEST(FileSystem, ReplacingAFileOnTheDisk) {
   EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "dossier", Octets{1}); }), "File access denied");
   EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "absent" / "f", Octets{1}); }), "File not found");
   EXPECT_EQ(erreur([&] { remplacer_fichier(posix, "", Octets{1}); }), "Invalid filename");
-  EXPECT_EQ(erreur([&] { lire_fichier(posix, d.p / "absent", Ouverture::lecture); }), "File not found");
   EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2) << "a temporary file is left";
 }
 

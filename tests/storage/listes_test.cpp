@@ -5,7 +5,6 @@
 
 #include "faux_disque.h"
 #include "register/str_to_int.h"
-#include "storage/texte.h"
 
 namespace qx30 {
 namespace {
@@ -40,16 +39,6 @@ TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
   }
 }
 
-TEST(Textes, LinesAndCodePages) {
-  EXPECT_EQ(decouper_lignes("a\r\nb\nc\rd"), (Lignes{"a", "b", "c", "d"}));
-  EXPECT_EQ(decouper_lignes("a\n\nb\r\r\n"), (Lignes{"a", "", "b", ""}));
-  EXPECT_EQ(decouper_lignes(std::string_view("a\nb\0c\nd", 7)), (Lignes{"a", "b"}));
-  EXPECT_EQ(decouper_lignes(""), Lignes{});
-  EXPECT_EQ(en_cp1252("\xEF\xBB\xBFH\xC3\xA9l\xC3\xA8ne \xE2\x82\xAC"), "H\xE9l\xE8ne \x80");
-  EXPECT_EQ(en_cp1252("\xC5\x81ukasz"), "?ukasz");
-  EXPECT_EQ(en_cp1252("H\xE9l\xE8ne \xC0\xAF"), "H\xE9l\xE8ne \xC0\xAF");  // not UTF-8: kept
-}
-
 struct Boite : BoiteChoix {
   Lignes items = {"ancien"};
   std::string texte = "avant";
@@ -64,7 +53,7 @@ TEST(Listes, ReloadBoxByBoxUntilAnError) {
   poser("frequences.txt", "35010\r\n35012\r\n27195\r\n");
   poser("pilotes.txt", "Vert\r\nbleu\r\n\r\nRouge");
   poser("commentaires.txt", "");
-  Boite freq, pilote, comm;
+  Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
   recharger_listes(freq, pilote, comm, {}, d);
   EXPECT_EQ(freq.items, (Lignes{"35010", "27195"}));
   EXPECT_EQ(pilote.items, (Lignes{"Vert", "bleu", "", "Rouge"}));
@@ -72,13 +61,11 @@ TEST(Listes, ReloadBoxByBoxUntilAnError) {
   EXPECT_EQ(freq.texte + pilote.texte + comm.texte, "choisirX.");
 
   poser("frequences.txt", "35010\n\n35012\n41000\n");
-  Boite f2, p2, c2;
   EXPECT_THROW(recharger_listes(f2, p2, c2, {}, d), ConvertError);
   EXPECT_EQ(f2.items, (Lignes{"35010", "", "41000"}));
   EXPECT_EQ(f2.texte + p2.items[0] + p2.texte, "avantancienavant");
   poser("frequences.txt", "35010\n");
   d.echec = "lire", d.erreur = ENOENT, d.rang = 3;  // commentaires.txt
-  Boite f3, p3, c3;
   try {
     recharger_listes(f3, p3, c3, {}, d);
     ADD_FAILURE();

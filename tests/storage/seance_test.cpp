@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "faux_disque.h"
 #include "storage/io_error.h"
 
@@ -28,14 +30,18 @@ Octets fois(const Octets& r, int n) {
   return o;
 }
 
-std::string charger(t_fiches& fiches, FauxDisque& d, const Octets& fichier) {
-  d.poser("s.dat", fichier);
+std::string erreur(const std::function<void()>& f) {
   try {
-    charger_seance(fiches, "s.dat", d);
+    f();
   } catch (const std::exception& e) {
     return e.what();
   }
   return "ok";
+}
+
+std::string charger(t_fiches& fiches, FauxDisque& d, const Octets& fichier) {
+  d.poser("s.dat", fichier);
+  return erreur([&] { charger_seance(fiches, "s.dat", d); });
 }
 
 TEST(Seance, NameFromTheDateAndTime) {
@@ -128,12 +134,7 @@ TEST(Seance, AFailedStepReportsAndKeepsTheOldFiles) {
     d.poser("s.dat", {1, 2, 3});
     d.poser("p.ini", Octets(20, 0xAA));
     d.echec = c.etape, d.erreur = c.erreur, d.rang = c.rang;
-    try {
-      save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);
-      ADD_FAILURE() << c.message;
-    } catch (const InOutError& e) {
-      EXPECT_STREQ(e.what(), c.message);
-    }
+    EXPECT_EQ(erreur([&] { save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d); }), c.message);
     EXPECT_EQ(d.contenu("s.dat"), (c.session_ecrite ? record_3 : Octets{1, 2, 3})) << c.etape;
     EXPECT_EQ(d.contenu("p.ini"), Octets(20, 0xAA)) << c.etape;
     EXPECT_EQ(d.noms(), (std::set<std::string>{"s.dat", "p.ini"})) << "a temporary file left by " << c.etape;
@@ -144,34 +145,19 @@ TEST(Seance, AFailedStepReportsAndKeepsTheOldFiles) {
   EXPECT_EQ(charger(fiches, d, record_3), "I/O error 5");
   EXPECT_EQ(fiches[1], avant[1]);
   d.echec.clear();
-  try {
-    charger_seance(fiches, "absent.dat", d);
-    ADD_FAILURE();
-  } catch (const InOutError& e) {
-    EXPECT_STREQ(e.what(), "File not found");
-  }
+  EXPECT_EQ(erreur([&] { charger_seance(fiches, "absent.dat", d); }), "File not found");
 }
 
-TEST(Parametres, TwentyBytesReadAndWritten) {
+TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
   FauxDisque d;
-  d.poser("p.ini", {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 9, 9, 9, 9, 9});
-  const t_parametres bleu_et_verts{0x00FF0000, 0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00};
-  EXPECT_EQ(lire_param("p.ini", d), bleu_et_verts);
+  d.poser("p.ini", {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 9, 9});
+  EXPECT_EQ(lire_param("p.ini", d), (t_parametres{0x00FF0000, 0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00}));
   save_param(parametres_par_defaut, "p.ini", d);
-  EXPECT_EQ(d.contenu("p.ini"), couleurs);
   d.journal.clear();
-  save_param(parametres_par_defaut, "p.ini", d);  // the same colours: the file is kept
+  save_param(parametres_par_defaut, "p.ini", d);
   EXPECT_EQ(d.journal, std::vector<std::string>{"lire"});
-  d.poser("court.ini", Octets(19, 0));
-  const std::pair<const char*, const char*> erreurs[] = {{"absent.ini", "File not found"}, {"court.ini", "Read beyond end of file"}, {"", "Invalid filename"}};
-  for (const auto& [nom, message] : erreurs) {
-    try {
-      lire_param(nom, d);
-      ADD_FAILURE() << nom;
-    } catch (const InOutError& e) {
-      EXPECT_STREQ(e.what(), message);
-    }
-  }
+  d.poser("p.ini", Octets(19, 0));
+  EXPECT_EQ(erreur([&] { lire_param("p.ini", d); }), "Read beyond end of file");
 }
 
 }  // namespace
