@@ -60,7 +60,7 @@ TEST(Fiches, LibelleAndLineNumber) {
       {{"35010", "ROUGE equipe", "Extra [2]"}, "35010_ROUGE equipe_Extra 2_"},
       {{"35010", "", ""}, "35010___"},
       {{"41000", "ABCDEFGHIJKLMNOPQRSTUVWXY", "abcdefghijkl"}, "41000_ABCDEFGHIJKLMNOPQRST_abcdefghij_"},
-      {{"1234567", "ABCDEFGHIJKLMNOPQRST", "abcdefghij"}, "1234567_ABCDEFGHIJKLMNOPQRST_abcdefghi"},
+      {{"1234567", "[ABCDEFGHIJKLMNOPQRS", "abcdefghij"}, "1234567_ABCDEFGHIJKLMNOPQRS_abcdefghi"},  // cut, then [
       {{"41000", "[[[[[[[[[[[[[[[[[[[[", "]]]]]]]]]]"}, "41000___"},  // removed after the cut
   };
   for (const auto& [e, attendu] : cas) EXPECT_EQ(construire_libelle(e[0], e[1], e[2]), attendu);
