@@ -1,40 +1,19 @@
-// close_window WINDOW_ID
-//
-// Asks a top-level window to close the way a window manager does when its
-// close button is pressed: a WM_DELETE_WINDOW message. The program then runs
-// its own close handler, which a signal would skip. The display is the one
-// named by DISPLAY.
-
+// close_window WINDOW_ID: asks a window to close as a window manager does
+// (WM_DELETE_WINDOW), so that the program runs its close handler.
 #include <X11/Xlib.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: close_window WINDOW_ID\n");
-    return 2;
-  }
-  char* end = nullptr;
-  const unsigned long id = std::strtoul(argv[1], &end, 0);
-  if (end == argv[1] || *end != '\0' || id == 0) {
-    std::fprintf(stderr, "close_window: not a window id: %s\n", argv[1]);
-    return 2;
-  }
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
-    std::fprintf(stderr, "close_window: cannot open the display\n");
-    return 1;
-  }
+  Display* display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+  if (display == nullptr) return 2;
   XEvent event{};
   event.xclient.type = ClientMessage;
-  event.xclient.window = id;
+  event.xclient.window = std::strtoul(argv[1], nullptr, 0);
   event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
   event.xclient.format = 32;
   event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  const Status sent = XSendEvent(display, id, False, NoEventMask, &event);
-  XSync(display, False);
+  const Status sent = XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
   XCloseDisplay(display);
   return sent != 0 ? 0 : 1;
 }

@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "en_vol.h"
 #include "interdictions/autorisation.h"
 #include "interdictions/noire.h"
 
 namespace qx30 {
 namespace {
 
-using testing::en_vol;
+void en_vol(t_fiches& fiches, int place, std::int32_t freq) {
+  fiches[place].numero = place;
+  fiches[place].etat = "V";
+  fiches[place].freq = freq;
+}
 
 // The reasons a start is refused with (empty when it is authorised).
 std::string refus(const t_interdictions& table, std::int32_t freq) {

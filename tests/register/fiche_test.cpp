@@ -1,90 +1,92 @@
-#include "register/fiche.h"
-
+// The entry record and table, and the small rules every operation relies on.
 #include <gtest/gtest.h>
 
-#include <string>
+#include "register/cp1252.h"
+#include "register/fiches.h"
+#include "register/moitie.h"
+#include "register/str_to_int.h"
 
 namespace qx30 {
 namespace {
 
-// An entry in flight, written out byte by byte by hand.
+// An entry in flight, byte by byte.
 const t_octets_fiche en_vol = {
-    0x01, 'V', 0x00, 0x00,                          // etat
-    0x07, 0x00, 0x00, 0x00,                         // temps_vol 7
-    0x2C, 0x01, 0x00, 0x00,                         // cumul_temps 300
-    0xC2, 0x88, 0x00, 0x00,                         // freq 35010
-    0x01,                                           // autorise
-    18, '3', '5', '0', '1', '0', '_', 'R', 'O', 'U', 'G', 'E', '_', 'E', 'x', 't', 'r', 'a', '_',
+    1, 'V', 0, 0, 7, 0, 0, 0, 0x2C, 0x01, 0, 0, 0xC2, 0x88, 0, 0,  // etat, 7, 300, 35010
+    1, 18, '3', '5', '0', '1', '0', '_', 'R', 'O', 'U', 'G', 'E', '_', 'E', 'x', 't', 'r', 'a', '_',
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // rest of libelle
-    0x03, 0x00, 0x00, 0x00,                         // numero 3
-    0x05, '1', '4', ':', '0', '5',                  // heure_debut
-    0x00, 0x00,                                     // padding
-    0xFE, 0xFF, 0xFF, 0xFF,                         // nbre_evolutions -2
-};
+    3, 0, 0, 0, 5, '1', '4', ':', '0', '5', 0, 0, 0xFE, 0xFF, 0xFF, 0xFF};  // 3, 14:05, -2
+const t_fiche fiche_en_vol{"V", 7, 300, 35010, true, "35010_ROUGE_Extra_", 3, "14:05", -2};
 
-t_fiche fiche_en_vol() {
-  t_fiche f;
-  f.etat = "V";
-  f.temps_vol = 7;
-  f.cumul_temps = 300;
-  f.freq = 35010;
-  f.autorise = true;
-  f.libelle = "35010_ROUGE_Extra_";
-  f.numero = 3;
-  f.heure_debut = "14:05";
-  f.nbre_evolutions = -2;
-  return f;
+TEST(Fiche, RecordLayout) {
+  EXPECT_EQ(encoder(fiche_en_vol), en_vol);
+  EXPECT_EQ(decoder(en_vol), fiche_en_vol);
+  t_octets_fiche o = en_vol;
+  o[2] = 'X', o[17] = 5, o[60] = 2, o[67] = 'Z';  // bytes beyond the lengths mean nothing
+  EXPECT_EQ(decoder(o).libelle, "35010");
+  EXPECT_EQ(decoder(o).heure_debut, "14");
+  EXPECT_EQ(decoder(o).etat, "V");
+  o[17] = 200, o[60] = 9;  // an oversized length never reads past its field
+  EXPECT_EQ(decoder(o).libelle.size(), 38u);
+  EXPECT_EQ(decoder(o).heure_debut, "14:05");
+  t_fiche longue;
+  longue.libelle = std::string(50, 'x');
+  const auto c = encoder(longue);
+  EXPECT_EQ(c[17], 38);
+  EXPECT_EQ(c[55], 'x');
+  EXPECT_EQ(c[56], 0);
 }
 
-TEST(Fiche, EveryFieldSitsAtItsOffset) {
-  EXPECT_EQ(encoder(fiche_en_vol()), en_vol);
-  EXPECT_EQ(decoder(en_vol), fiche_en_vol());
+TEST(Fiches, SlotsPresenceAndTheFreeSlot) {
+  t_fiches fiches;
+  EXPECT_THROW(fiches[0], RangeError);
+  EXPECT_THROW(fiches[1000], RangeError);
+  EXPECT_EQ(place_libre(fiches), 1);
+  for (int i = 1; i <= 999; ++i) fiches[i] = {"L", 0, 0, 35010, true, "x", i, "", 0};
+  EXPECT_EQ(place_libre(fiches), std::nullopt);  // 999 is never offered
+  fiches[999].freq = 0;
+  EXPECT_EQ(place_libre(fiches), std::nullopt);
+  fiches[700].freq = 0;  // deleted: number kept, free again
+  fiches[500].numero = 0;
+  EXPECT_EQ(place_libre(fiches), 500);
+  EXPECT_FALSE(est_presente(fiches[700]));
+  EXPECT_FALSE(est_presente(fiches[500]));
+  EXPECT_TRUE(est_presente(fiches[998]));
+  fiches.vider();
+  EXPECT_EQ(fiches[999], t_fiche{});
 }
 
-TEST(Fiche, StateCodesAreALengthByteAndOneLetter) {
-  for (const char* code : {"L", "A", "V"}) {
-    t_fiche f;
-    f.etat = code;
-    const auto octets = encoder(f);
-    EXPECT_EQ(octets[0], 1);
-    EXPECT_EQ(octets[1], code[0]);
-    EXPECT_EQ(octets[2], 0);
-    EXPECT_EQ(octets[3], 0);
+TEST(Fiches, LibelleAndLineNumber) {
+  const std::pair<std::array<const char*, 3>, const char*> cas[] = {
+      {{"35010", "ROUGE equipe", "Extra [2]"}, "35010_ROUGE equipe_Extra 2_"},
+      {{"35010", "", ""}, "35010___"},
+      {{"41000", "ABCDEFGHIJKLMNOPQRSTUVWXY", "abcdefghijkl"}, "41000_ABCDEFGHIJKLMNOPQRST_abcdefghij_"},
+      {{"1234567", "[ABCDEFGHIJKLMNOPQRS", "abcdefghij"}, "1234567_ABCDEFGHIJKLMNOPQRS_abcdefghi"},  // cut, then [
+      {{"41000", "[[[[[[[[[[[[[[[[[[[[", "]]]]]]]]]]"}, "41000___"},  // removed after the cut
+  };
+  for (const auto& [e, attendu] : cas) EXPECT_EQ(construire_libelle(e[0], e[1], e[2]), attendu);
+  EXPECT_EQ(numero_de_ligne("14:05=t007_35010_X_._[998]c000e001-(x_[5] )"), 998);
+  EXPECT_EQ(numero_de_ligne("[ 12]"), 12);
+  for (const char* faux : {"35010_X_[1x]c000", "sans crochet", "]12[", "[]"})
+    EXPECT_THROW(numero_de_ligne(faux), ConvertError) << faux;
+}
+
+TEST(Helpers, IntegersNegativeHalvesAndCodePage) {
+  const std::pair<const char*, std::int32_t> entiers[] = {
+      {"35010", 35010}, {"   42", 42}, {"-7", -7}, {"+7", 7}, {"0035", 35}, {"$1F", 31}, {"x10", 16},
+      {"0X10", 16}, {"$FFFFFFFF", -1}, {"-2147483648", INT32_MIN}};
+  for (const auto& [t, v] : entiers) EXPECT_EQ(try_str_to_int(t), v) << t;
+  for (const char* faux : {"", " ", "-", "$", "0x", "35.010", "3501 ", "2147483648", "$100000000", "\t5"})
+    EXPECT_FALSE(try_str_to_int(faux)) << '"' << faux << '"';
+  try {
+    str_to_int("35.010");
+    ADD_FAILURE();
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'35.010' is not a valid integer value");
   }
-}
-
-TEST(Fiche, ReaderIgnoresBytesBeyondTheStoredLength) {
-  t_octets_fiche octets = en_vol;
-  octets[2] = 'X';                    // state rest
-  octets[17] = 5;                     // libelle cut to "35010"
-  octets[61 + 5 - 1 + 1] = 'Z';       // padding after heure_debut
-  octets[60] = 2;                     // heure_debut "14"
-  const t_fiche f = decoder(octets);
-  EXPECT_EQ(f.etat, "V");
-  EXPECT_EQ(f.libelle, "35010");
-  EXPECT_EQ(f.heure_debut, "14");
-  EXPECT_EQ(f.nbre_evolutions, -2);
-}
-
-TEST(Fiche, AnOversizedLengthByteNeverReadsPastItsField) {
-  t_octets_fiche octets = en_vol;
-  octets[17] = 200;
-  octets[60] = 9;
-  const t_fiche f = decoder(octets);
-  EXPECT_EQ(f.libelle.size(), 38u);
-  EXPECT_EQ(f.heure_debut, "14:05");
-}
-
-TEST(Fiche, TextsLongerThanTheirFieldAreCut) {
-  t_fiche f;
-  f.libelle = std::string(50, 'x');
-  f.heure_debut = "14:05:59";
-  const auto octets = encoder(f);
-  EXPECT_EQ(octets[17], 38);
-  EXPECT_EQ(octets[55], 'x');
-  EXPECT_EQ(octets[56], 0);  // numero untouched by the overflow
-  EXPECT_EQ(octets[60], 5);
-  EXPECT_EQ(octets[66], 0);
+  for (const auto& [n, m] : {std::pair{-1, 0}, {-3, -2}, {-5, -2}}) EXPECT_EQ(moitie_arrondie(n), m) << n;
+  EXPECT_EQ(cp1252(u8"fréquence à 5 € œ"), "fr\xE9quence \xE0 5 \x80 \x9C");
+  EXPECT_THROW(cp1252(u8"Ā"), std::logic_error);
+  for (int b = 0; b < 256; ++b) EXPECT_EQ(unicode_to_cp1252(cp1252_to_unicode(std::uint8_t(b))), b);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
+// Registering, deleting and resetting the counters.
 #include "register/registration.h"
 
 #include <gtest/gtest.h>
 
 #include "fake_desk.h"
-#include "register/cp1252.h"
 #include "register/str_to_int.h"
 
 namespace qx30 {
@@ -11,193 +11,99 @@ namespace {
 
 using testing::FakeDesk;
 
-Saisie saisie(const char* freq, const char* pilote = "X", const char* comm = ".") {
-  return Saisie{std::string(freq), pilote, comm};
-}
+Saisie saisie(const char* freq, const char* pilote = "X") { return {std::string(freq), pilote, "."}; }
 
-TEST(Enregistrer, FillsTheLowestFreeSlotAsARegisteredEntry) {
+TEST(Enregistrer, FillsTheLowestFreeSlot) {
   t_fiches fiches;
   FakeDesk desk;
-  EXPECT_EQ(enregistrer(fiches, desk, saisie("35010", "ROUGE equipe", "Extra [2]")),
-            Enregistrement::enregistre);
-  t_fiche attendue;
-  attendue.etat = "L";
-  attendue.autorise = true;
-  attendue.freq = 35010;
-  attendue.libelle = "35010_ROUGE equipe_Extra 2_";
-  attendue.numero = 1;
-  EXPECT_EQ(fiches[1], attendue);
+  EXPECT_EQ(enregistrer(fiches, desk, {"35010", "ROUGE equipe", "Extra [2]"}), Enregistrement::enregistre);
+  EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 35010, true, "35010_ROUGE equipe_Extra 2_", 1, "", 0}));
   EXPECT_EQ(desk.affichages, 1);
-  EXPECT_TRUE(desk.messages.empty());
-
-  // Same inputs again: a second entry of its own.
-  enregistrer(fiches, desk, saisie("35010", "ROUGE equipe", "Extra [2]"));
-  EXPECT_EQ(fiches[2].numero, 2);
-  EXPECT_EQ(fiches[2].libelle, attendue.libelle);
-}
-
-TEST(Enregistrer, ReusesTheNumberOfADeletedEntry) {
-  t_fiches fiches;
-  FakeDesk desk;
-  for (int i = 0; i < 5; ++i) enregistrer(fiches, desk, saisie("41000"));
-  desk.selection[Liste::liste] = "41000_X_._[3]c000e000";
-  desk.reponses = {true};
-  supprimer(fiches, desk);
-  EXPECT_FALSE(est_presente(fiches[3]));
-  EXPECT_EQ(fiches[3].numero, 3);
-  EXPECT_EQ(fiches[3].etat, "L");
+  for (int i = 2; i <= 5; ++i) enregistrer(fiches, desk, saisie("41000"));
+  fiches[3] = {"L", 0, 0, 0, false, "", 3, "", 0};  // deleted
+  // Whatever a reused slot held before is overwritten.
+  fiches[3].temps_vol = 4, fiches[3].cumul_temps = 2, fiches[3].nbre_evolutions = 1, fiches[3].heure_debut = "09:00";
   enregistrer(fiches, desk, saisie("72130", "Vert"));
-  EXPECT_EQ(fiches[3].libelle, "72130_Vert_._");
-  EXPECT_EQ(fiches[3].numero, 3);
+  EXPECT_EQ(fiches[3], (t_fiche{"L", 0, 0, 72130, true, "72130_Vert_._", 3, "", 0}));
   EXPECT_EQ(fiches[6].numero, 0);
+  EXPECT_TRUE(desk.messages.empty());
 }
 
-TEST(Enregistrer, RefusesWithoutFrequencyOrRoom) {
+TEST(Enregistrer, RefusalsLeaveTheTable) {
   t_fiches fiches;
   FakeDesk desk;
-  EXPECT_EQ(enregistrer(fiches, desk, Saisie{std::nullopt, "X", "."}), Enregistrement::sans_frequence);
-  ASSERT_EQ(desk.messages.size(), 1u);
-  EXPECT_EQ(desk.messages[0], "COIN! Choisissez une fr\xE9quence ");
-  EXPECT_FALSE(est_presente(fiches[1]));
-
-  for (int i = 1; i <= 998; ++i) enregistrer(fiches, desk, saisie("35010"));
-  const t_fiche avant = fiches[999];
-  desk = FakeDesk{};
-  EXPECT_EQ(enregistrer(fiches, desk, saisie("35020")), Enregistrement::table_pleine);
-  EXPECT_EQ(desk.messages, std::vector<std::string>{
-                               "COIN! limite de capacit\xE9 atteinte, plus de 998 enregistr\xE9s"});
-  EXPECT_EQ(desk.affichages, 0);
-  EXPECT_EQ(fiches[999], avant);
-
-  // One deletion makes room again, under the freed number.
-  desk.selection[Liste::liste] = "35010_X_._[640]c000e000";
-  desk.reponses = {true};
-  supprimer(fiches, desk);
-  EXPECT_EQ(enregistrer(fiches, desk, saisie("35020")), Enregistrement::enregistre);
-  EXPECT_EQ(fiches[640].freq, 35020);
-}
-
-TEST(Enregistrer, AFrequencyThatIsNotANumberAddsNoEntry) {
-  t_fiches fiches;
-  FakeDesk desk;
-  try {
-    enregistrer(fiches, desk, saisie("35.010"));
-    FAIL();
-  } catch (const ConvertError& e) {
-    EXPECT_STREQ(e.what(), "'35.010' is not a valid integer value");
-  }
-  EXPECT_FALSE(est_presente(fiches[1]));
-  EXPECT_EQ(desk.affichages, 0);
-  EXPECT_EQ(place_libre(fiches), 1);
-}
-
-struct SupprimerTest : ::testing::Test {
-  t_fiches fiches;
-  FakeDesk desk;
-  void SetUp() override {
-    enregistrer(fiches, desk, saisie("35010", "Rouge"));
-    desk = FakeDesk{};
-    desk.selection[Liste::liste] = "35010_Rouge_._[1]c000e000";
-  }
-};
-
-TEST_F(SupprimerTest, AsksWithTheLineAndOnlyYesDeletes) {
-  desk.reponses = {false};
-  supprimer(fiches, desk);
-  EXPECT_EQ(desk.questions, std::vector<std::string>{"Voulez-vous supprimer: 35010_Rouge_._[1]c000e000?"});
-  EXPECT_TRUE(est_presente(fiches[1]));
-  EXPECT_EQ(desk.affichages, 1);  // a "No" still refreshes
-
-  desk.reponses = {true};
-  supprimer(fiches, desk);
+  EXPECT_EQ(enregistrer(fiches, desk, {std::nullopt, "X", "."}), Enregistrement::sans_frequence);
+  EXPECT_THROW(enregistrer(fiches, desk, saisie("35.010")), ConvertError);
+  // The number is set after the frequency: a failed reading leaves no
+  // numbered slot to be written to the session files.
+  EXPECT_EQ(fiches[1].numero, 0);
   EXPECT_EQ(fiches[1].freq, 0);
-  EXPECT_EQ(fiches[1].libelle, "");
-  EXPECT_FALSE(fiches[1].autorise);
-  EXPECT_EQ(desk.affichages, 2);
+  for (int i = 1; i <= 998; ++i) enregistrer(fiches, desk, saisie("35010"));
+  EXPECT_EQ(enregistrer(fiches, desk, saisie("35020")), Enregistrement::table_pleine);
+  EXPECT_EQ(fiches[999], t_fiche{});
+  EXPECT_EQ(desk.affichages, 998);
+  EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN! Choisissez une fr\xE9quence ",
+                                                     "COIN! limite de capacit\xE9 atteinte, plus de 998 enregistr\xE9s"}));
 }
 
-TEST_F(SupprimerTest, NeedsASelectedLine) {
-  desk.selection.clear();
-  supprimer(fiches, desk);
-  EXPECT_EQ(desk.messages,
-            std::vector<std::string>{"COIN ! veuillez selectionner un enregistr\xE9 dans la liste"});
-  EXPECT_TRUE(desk.questions.empty());
-  EXPECT_EQ(desk.affichages, 0);
-}
-
-TEST_F(SupprimerTest, ReadsTheLineAgainAfterTheAnswer) {
-  enregistrer(fiches, desk, saisie("41000"));
-  desk.affichages = 0;
-  struct ChangingDesk : FakeDesk {
-    std::optional<std::string> ligne_choisie(Liste liste) override {
-      // The question shows entry 1; by the answer the selection is entry 2.
-      return ++lectures == 1 ? "35010_Rouge_._[1]c000e000" : FakeDesk::ligne_choisie(liste);
-    }
-    int lectures = 0;
-  } changing;
-  changing.selection[Liste::liste] = "41000_X_._[2]c000e000";
-  changing.reponses = {true};
-  supprimer(fiches, changing);
-  EXPECT_TRUE(est_presente(fiches[1]));
-  EXPECT_FALSE(est_presente(fiches[2]));
-}
-
-TEST_F(SupprimerTest, RefusedOnceFlightMinutesAreCountedUntilAReset) {
-  fiches[1].nbre_evolutions = 1;  // flew less than a minute tick: may go
-  desk.reponses = {true};
-  supprimer(fiches, desk);
-  EXPECT_FALSE(est_presente(fiches[1]));
-
+TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
+  t_fiches fiches;
+  FakeDesk desk;
   enregistrer(fiches, desk, saisie("35010", "Rouge"));
-  fiches[1].cumul_temps = 3;
+  enregistrer(fiches, desk, saisie("41000"));
   desk = FakeDesk{};
-  desk.selection[Liste::liste] = "35010_Rouge_._[1]c003e000";
-  desk.reponses = {true};
-  supprimer(fiches, desk);
-  EXPECT_EQ(desk.messages,
-            std::vector<std::string>{cp1252(u8"COIN ! Suppression impossible, il a déjà été actif.")});
+  supprimer(fiches, desk);  // nothing selected
+  const std::string ligne1 = "35010_Rouge_._[1]c000e000";
+  desk.selection[Liste::liste] = ligne1;
+  desk.reponses = {false};
+  supprimer(fiches, desk);  // No still refreshes
+  EXPECT_EQ(desk.questions, std::vector<std::string>{"Voulez-vous supprimer: " + ligne1 + "?"});
   EXPECT_TRUE(est_presente(fiches[1]));
-  EXPECT_EQ(desk.affichages, 0);
-
-  desk.reponses = {true, true};
-  remise_a_zero(fiches, desk);
-  supprimer(fiches, desk);
-  EXPECT_FALSE(est_presente(fiches[1]));
+  fiches[2].cumul_temps = 3;
+  desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
+  desk.reponses = {true};
+  supprimer(fiches, desk);  // refused, no refresh
+  EXPECT_TRUE(est_presente(fiches[2]));
+  EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! veuillez selectionner un enregistr\xE9 dans la liste",
+                                                     "COIN ! Suppression impossible, il a d\xE9j\xE0 \xE9t\xE9 actif."}));
+  EXPECT_EQ(desk.affichages, 1);
+  // Flown less than a tick: deletable. The line is read again after the answer.
+  fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";
+  struct Relue : FakeDesk {
+    int lectures = 0;
+    std::optional<std::string> ligne_choisie(Liste l) override {
+      return ++lectures == 1 ? "41000_X_._[2]c003e000" : FakeDesk::ligne_choisie(l);
+    }
+  } relue;
+  relue.selection[Liste::liste] = ligne1;
+  relue.reponses = {true};
+  supprimer(fiches, relue);
+  EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 0, false, "", 1, "10:00", 0}));
+  EXPECT_TRUE(est_presente(fiches[2]));
+  EXPECT_EQ(relue.affichages, 1);
 }
 
 TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {
   t_fiches fiches;
+  fiches[1] = {"V", 7, 30, 41000, true, "a", 1, "14:00", 4};
+  fiches[2] = {"L", 0, 12, 41010, true, "b", 2, "", 2};
+  fiches[3] = {"A", 5, 6, 41020, true, "c", 3, "14:02", 3};
+  fiches[999] = {"V", 2, 9, 41030, true, "d", 999, "14:03", 5};
+  fiches[4] = {"V", 3, 8, 0, true, "", 0, "", 2};  // not present: reset all the same
   FakeDesk desk;
-  auto pose = [&](int i, const char* etat, int temps, int cumul, int evol) {
-    fiches[i] = t_fiche{etat, temps, cumul, 35000 + 10 * i, true, "x", i, "", evol};
-  };
-  pose(1, "V", 7, 30, 4);
-  pose(2, "L", 0, 12, 2);
-  pose(3, "A", 5, 0, 0);
-  fiches[4].etat = "V";  // a slot that is not present is reset as well
-  fiches[4].temps_vol = 2;
-  fiches[4].cumul_temps = 9;
-
-  desk.reponses = {false};
+  desk.reponses = {false, true};
   remise_a_zero(fiches, desk);
   EXPECT_EQ(fiches[1].cumul_temps, 30);
   EXPECT_EQ(desk.affichages, 0);
-  EXPECT_EQ(desk.questions,
-            std::vector<std::string>{
-                cp1252(u8"Voulez-vous mettre à zéro tous les compteurs de temps et d'évolutions ?")});
-
-  desk.reponses = {true};
   remise_a_zero(fiches, desk);
-  EXPECT_EQ(fiches[1].cumul_temps, 7);
-  EXPECT_EQ(fiches[1].nbre_evolutions, 1);
-  EXPECT_EQ(fiches[1].temps_vol, 7);
-  EXPECT_EQ(fiches[2].cumul_temps, 0);
-  EXPECT_EQ(fiches[2].nbre_evolutions, 0);
-  EXPECT_EQ(fiches[3].cumul_temps, 0);
-  EXPECT_EQ(fiches[3].nbre_evolutions, 0);
-  EXPECT_EQ(fiches[3].temps_vol, 5);
-  EXPECT_EQ(fiches[4].cumul_temps, 2);
   EXPECT_EQ(desk.affichages, 1);
+  EXPECT_EQ(desk.questions[1], "Voulez-vous mettre \xE0 z\xE9ro tous les compteurs de temps et d'\xE9volutions ?");
+  const std::array<std::array<int, 4>, 5> attendu = {{{1, 7, 7, 1}, {2, 0, 0, 0}, {3, 5, 0, 0}, {999, 2, 2, 1}, {4, 3, 3, 1}}};
+  for (const auto& [i, temps, cumul, evol] : attendu) {
+    EXPECT_EQ(fiches[i].temps_vol, temps) << i;
+    EXPECT_EQ(fiches[i].cumul_temps, cumul) << i;
+    EXPECT_EQ(fiches[i].nbre_evolutions, evol) << i;
+  }
 }
 
 }  // namespace

@@ -1,61 +1,106 @@
-#include "storage/file_system.h"
+// The operating system's files: replacing a file on the real disk, and what
+// a user without rights meets.
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <fstream>
+#include <functional>
 
-#include "outils.h"
 #include "storage/io_error.h"
+#include "storage/seance.h"
 
 namespace qx30 {
 namespace {
 
-using namespace test;
+namespace fs = std::filesystem;
+using Octets = std::vector<std::uint8_t>;
 
-TEST(InOutError, RuntimeMessagesFromErrno) {
-  const std::pair<int, const char*> cas[] = {
-      {ENOENT, "File not found"},      {ENOTDIR, "Invalid filename"},  {ENAMETOOLONG, "Invalid filename"},
-      {EINVAL, "Invalid filename"},    {EMFILE, "Too many open files"}, {ENFILE, "Too many open files"},
-      {EACCES, "File access denied"},  {EPERM, "File access denied"},   {EROFS, "File access denied"},
-      {EISDIR, "File access denied"},  {ENOSPC, "Disk full"},           {EDQUOT, "Disk full"},
-      {EIO, "I/O error 5"},            {EBUSY, "I/O error 16"},
-  };
-  for (const auto& [err, message] : cas) EXPECT_STREQ(InOutError::depuis_errno(err).what(), message) << err;
-  EXPECT_STREQ(InOutError(100).what(), "Read beyond end of file");
-  EXPECT_STREQ(InOutError(32).what(), "I/O error 32");
+struct Dossier {
+  fs::path p = fs::temp_directory_path() / "qx30_XXXXXX";
+  Dossier() {
+    std::string modele = p.string();
+    if (!::mkdtemp(modele.data())) throw std::runtime_error("mkdtemp");
+    p = modele;
+  }
+  ~Dossier() {
+    fs::permissions(p, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(p);
+  }
+};
+
+void ecrire(const fs::path& f, const Octets& o) {
+  std::ofstream(f, std::ios::binary).write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
 }
 
-TEST(FileSystem, ReplacingAFile) {
-  DossierTemporaire dossier;
-  const fs::path cible = dossier / "f.dat";
-  const Octets un = {1, 2, 3}, deux = {4, 5};
-
-  remplacer_fichier(systeme_fichiers(), cible, un);
-  EXPECT_EQ(lire_octets(cible), un);
-  fs::permissions(cible, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  remplacer_fichier(systeme_fichiers(), cible, deux);
-  EXPECT_EQ(lire_octets(cible), deux);
-  EXPECT_EQ(fs::status(cible).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(dossier.contenu(), std::set<std::string>{"f.dat"});
-
-  for (const fs::path& mauvais : {fs::path(), dossier.chemin() / ""}) {
-    try {
-      remplacer_fichier(systeme_fichiers(), mauvais, un);
-      ADD_FAILURE();
-    } catch (const InOutError& e) {
-      EXPECT_STREQ(e.what(), "Invalid filename");
-    }
-  }
+std::string erreur(const std::function<void()>& f) {
   try {
-    remplacer_fichier(systeme_fichiers(), dossier / "absent" / "f.dat", un);
-    ADD_FAILURE();
-  } catch (const InOutError& e) {
-    EXPECT_STREQ(e.what(), "File not found");
+    f();
+  } catch (const std::exception& e) {
+    return e.what();
   }
-  fs::create_directory(dossier / "d");
-  EXPECT_THROW(remplacer_fichier(systeme_fichiers(), dossier / "d", un), InOutError);
-  EXPECT_TRUE(fs::is_directory(dossier / "d"));
+  return "no error";
+}
+
+TEST(FileSystem, ReplacingAFileOnTheDisk) {
+  Dossier d;
+  FileSystem& posix = systeme_fichiers();
+  remplacer_fichier(posix, d.p / "f.dat", Octets{1, 2, 3});
+  fs::permissions(d.p / "f.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  remplacer_fichier(posix, d.p / "f.dat", Octets{4});
+  EXPECT_EQ(lire_fichier(posix, d.p / "f.dat", Ouverture::lecture_ecriture), Octets{4});
+  EXPECT_EQ(fs::status(d.p / "f.dat").permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_directory(d.p / "dossier");
+  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "dossier", Octets{1}); }), "File access denied");
+  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "absent" / "f", Octets{1}); }), "File not found");
+  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, "", Octets{1}); }), "Invalid filename");
+  EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2) << "a temporary file is left";
+}
+
+// Permissions bind nobody who runs as root: the checks run in a child that
+// first becomes nobody (65534) when it is root.
+void sans_droits(const std::function<void()>& verifications) {
+  const pid_t enfant = ::fork();
+  if (enfant == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+      ::_exit(77);
+    verifications();
+    ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int statut = 0;
+  ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
+  if (WIFEXITED(statut) && WEXITSTATUS(statut) == 77)
+    GTEST_SKIP() << "SKIPPED: running as root and unable to become nobody (65534): the read-only cases are NOT checked";
+  EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << "the checks failed in the child, status " << statut;
+}
+
+TEST(FileSystem, ReadOnlyFilesAndFolders) {
+  sans_droits([] {
+    Dossier d;
+    Octets record(72, 0);
+    record[0] = 1, record[1] = 'L';
+    ecrire(d.p / "s.dat", record);
+    ecrire(d.p / "p.ini", Octets(20, 0));
+    fs::permissions(d.p / "s.dat", fs::perms::owner_read);
+    fs::permissions(d.p / "p.ini", fs::perms::owner_read);
+    t_fiches fiches;
+    fiches[1] = {"V", 1, 2, 41000, true, "x", 1, "14:00", 3};
+    const t_fiche avant = fiches[1];
+    // Record files are opened read-write, even to be read.
+    EXPECT_EQ(erreur([&] { charger_seance(fiches, d.p / "s.dat"); }), "File access denied");
+    EXPECT_EQ(fiches[1], avant);
+    EXPECT_EQ(erreur([&] { lire_param(d.p / "p.ini"); }), "File access denied");
+    const auto sauver = [&] { save_seance(d.p / "s.dat", fiches, parametres_par_defaut, d.p / "p.ini"); };
+    EXPECT_EQ(erreur(sauver), "File access denied");
+    fs::permissions(d.p / "s.dat", fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(d.p, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(erreur(sauver), "File access denied");
+    fs::permissions(d.p, fs::perms::owner_all);
+    EXPECT_EQ(lire_fichier(systeme_fichiers(), d.p / "s.dat", Ouverture::lecture), record);
+    EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2);
+  });
 }
 
 }  // namespace

@@ -4,19 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "outils.h"
+#include "faux_disque.h"
 #include "storage/io_error.h"
 
 namespace qx30 {
 namespace {
 
-using test::DossierTemporaire;
-using test::FauxSysteme;
-using test::lire_octets;
 
 const t_date_heure moment{2005, 12, 2, 14, 30, 5};
 
-std::string texte(const test::Octets& octets) { return std::string(octets.begin(), octets.end()); }
+std::string texte(const testing::Octets& octets) { return std::string(octets.begin(), octets.end()); }
 
 TEST(Journal, Lines) {
   const struct {
@@ -43,22 +40,21 @@ TEST(Journal, Lines) {
 // Appended, never rewritten: a second start within the same second keeps
 // what the first wrote, and a line cut short by a full disk stays alone.
 TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
-  DossierTemporaire dossier;
-  const auto fichier = dossier / "s_journal.csv";
-  Journal(fichier).ecrire(moment, evenement_seul(Evenement::demarrage));
-  FauxSysteme fs;
-  Journal journal(fichier, fs);
-  fs.echec = FauxSysteme::Etape::ecrire;  // half of the line goes to the disk
-  fs.erreur = ENOSPC;
+  testing::FauxDisque disque;
+  const std::filesystem::path fichier = "s_journal.csv";
+  Journal(fichier, disque).ecrire(moment, evenement_seul(Evenement::demarrage));
+  Journal journal(fichier, disque);
+  disque.echec = "ecrire";  // half of the line goes to the disk
+  disque.erreur = ENOSPC;
   try {
     journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs));
     ADD_FAILURE() << "no error";
   } catch (const InOutError& e) {
     EXPECT_EQ(e.code(), code_io::disque_plein);
   }
-  fs.echec = FauxSysteme::Etape::aucune;
+  disque.echec.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
-  EXPECT_EQ(texte(lire_octets(fichier)), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+  EXPECT_EQ(texte(*disque.contenu(fichier)), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
                                          "02/12/2005;14:30:05;demarrage;;;;\r\n"
                                          "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
                                          "02/12/2005;14:30:05;fermeture;;;;f\r\n");

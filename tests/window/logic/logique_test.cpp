@@ -1,0 +1,100 @@
+// The window's plain logic: entry lines, one refresh worked out from the
+// table, the minute count and the stacking of the three entry lists.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "window/logic/hauteurs.h"
+#include "window/logic/ligne.h"
+#include "window/logic/minute.h"
+#include "window/logic/rafraichir.h"
+
+namespace qx30 {
+namespace {
+
+using Lignes = std::vector<std::string>;
+
+TEST(Ligne, TemplatesAndPieces) {
+  const std::tuple<int, const char*, const char*> cas[] = {
+      {0, "=t000", "=t000"}, {7, "c000", "c007"}, {42, "e000", "e042"}, {999, "c000", "c999"},
+      {1000, "=t000", "=1000"}, {1000, "c000", "1000"}, {12345, "=t000", "12345"}, {-5, "c000", "c0-5"}};
+  for (const auto& [v, modele, attendu] : cas) EXPECT_EQ(gabarit(v, modele), attendu) << v << modele;
+  t_fiche f{"V", 7, 12, 35010, true, "35010_ROUGE equipe_Extra_", 3, "14:05", 2};
+  EXPECT_EQ(ligne_fiche(f, ""), "14:05=t007_35010_ROUGE equipe_Extra_[3]c012e002");
+  f.etat = "A";
+  EXPECT_EQ(ligne_fiche(f, "-(x_1 )"), "14:05=t007_35010_ROUGE equipe_Extra_[3]c012e002");  // authorised: no reasons
+  f.autorise = false;
+  EXPECT_EQ(ligne_fiche(f, "-(x_1 )"), "14:05=t007_35010_ROUGE equipe_Extra_[3]c012e002-(x_1 )");
+  f = {"L", 0, 12, 35010, true, "35010_ROUGE equipe_Extra_", 3, "", 2};
+  EXPECT_EQ(ligne_fiche(f, ""), "35010_ROUGE equipe_Extra_[3]c012e002");
+}
+
+TEST(Rafraichir, ChecksEveryPresentEntryInSlotOrder) {
+  t_fiches fiches;
+  fiches[1] = {"L", 0, 0, 35010, false, "35010_A_._", 1, "", 0};
+  fiches[2] = {"V", 0, 0, 0, false, "", 2, "", 0};  // deleted
+  fiches[3] = {"V", 11, 0, 41000, false, "41000_B_._", 3, "14:05", 1};
+  fiches[4] = {"A", 2, 0, 41010, true, "41010_C_._", 4, "14:10", 0};
+  fiches[8].freq = 35020;  // no number
+  fiches[999] = {"V", 10, 1000, 72130, true, "72130_D_._", 999, "14:00", 1};
+  std::vector<std::pair<std::int32_t, bool>> appels;
+  std::map<std::int32_t, std::string> refus = {{41010, "-(y_41000 )"}};
+  const Verification verifier = [&](std::int32_t f, bool en_vol, std::string& motifs) {
+    appels.emplace_back(f, en_vol);
+    if (!refus.contains(f)) return true;
+    motifs += refus[f];
+    return false;
+  };
+  auto r = rafraichir(fiches, verifier, 10, false);
+  EXPECT_EQ(appels, (std::vector<std::pair<std::int32_t, bool>>{{35010, false}, {41000, true}, {41010, false}, {72130, true}}));
+  EXPECT_TRUE(fiches[1].autorise && fiches[3].autorise && !fiches[4].autorise && !fiches[2].autorise);
+  EXPECT_EQ(r.liste, Lignes{"35010_A_._[1]c000e000"});
+  EXPECT_EQ(r.attente, Lignes{"14:10=t002_41010_C_._[4]c000e000-(y_41000 )"});
+  EXPECT_EQ(r.actives, (Lignes{"14:05=t011_41000_B_._[3]c000e001", "14:00=t010_72130_D_._[999]1000e001"}));
+  EXPECT_EQ(r.depassement + r.interdiction, "DEPASSEMENT TEMPS");  // 11 > 10; a refusal on the ground raises nothing
+  fiches[3].temps_vol = 10;
+  refus[72130] = "-(x_1 )";
+  r = rafraichir(fiches, verifier, 10, true);  // clock mode: registered entries counted, not listed
+  EXPECT_TRUE(r.liste.empty());
+  EXPECT_EQ(r.nombre_liste, 1);
+  EXPECT_EQ(r.actives.back(), "14:00=t010_72130_D_._[999]1000e001-(x_1 )");
+  EXPECT_EQ(r.depassement + r.interdiction, "INTERDICTIONS parmi les actifs !");
+  const auto l = legendes(12, 3, 5, 13, 5);
+  EXPECT_EQ(l.liste + l.attente + l.actives + l.noire + l.maxi,
+            "12 enregistr\xE9(s).3 en attente.5 en \xE9volution.13 interdiction(s).MAXIMUM ATTEINT");
+  EXPECT_EQ(legendes(0, 0, 4, 0, 5).maxi, "");
+}
+
+TEST(Minute, CountsWaitingAndFlyingEntries) {
+  t_fiches fiches;
+  EXPECT_FALSE(compter_minute(fiches));
+  fiches[1] = {"A", 2, 5, 41000, true, "", 1, "", 0};
+  fiches[2] = {"V", 3, 7, 0, true, "", 2, "", 0};  // counted on number and state alone
+  fiches[3] = {"L", 0, 4, 41020, true, "", 3, "", 0};
+  fiches[4] = {"V", 1, 1, 41030, true, "", 0, "", 0};  // no number
+  fiches[999] = {"V", 0, 9, 41040, true, "", 999, "", 0};
+  EXPECT_TRUE(compter_minute(fiches));
+  const std::array<std::array<int, 3>, 5> attendu = {{{1, 3, 5}, {2, 4, 8}, {3, 0, 4}, {4, 1, 1}, {999, 1, 10}}};
+  for (const auto& [i, temps, cumul] : attendu) {
+    EXPECT_EQ(fiches[i].temps_vol, temps) << i;
+    EXPECT_EQ(fiches[i].cumul_temps, cumul) << i;
+  }
+  EXPECT_EQ(heure_horloge("05/12/2026 14:07"), "14:07");
+  EXPECT_EQ(heure_horloge("05/12/2026 1"), "1");
+}
+
+TEST(Hauteurs, TheQueueGivesUpRowsFirstAndNeitherGoesBelowThree) {
+  const auto pile = [](int vol, int attente, int rangee = 13, int label1 = 456) {
+    return empiler({rangee, rangee, rangee, vol, attente, 32, label1});
+  };
+  const std::pair<t_hauteurs, std::array<int, 6>> cas[] = {
+      {pile(2, 4), {32, 32, 65, 58, 124, 331}},    {pile(0, 0), {32, 19, 52, 19, 72, 383}},
+      {pile(2, 4, 15), {32, 38, 71, 68, 140, 315}}, {pile(0, 30), {32, 19, 52, 370, 423, 32}},
+      {pile(30, 30), {32, 344, 377, 45, 423, 32}},  {pile(4, 3, 13, 150), {32, 45, 78, 45, 124, 25}},
+      {pile(10, 10, 13, 100), {32, 45, 78, 45, 124, -25}}};
+  for (const auto& [h, a] : cas)
+    EXPECT_EQ((std::array{h.actives.haut, h.actives.hauteur, h.attente.haut, h.attente.hauteur, h.liste.haut, h.liste.hauteur}), a);
+}
+
+}  // namespace
+}  // namespace qx30
