@@ -1,121 +1,65 @@
-#include <QApplication>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
+// The window's toolkit edge: the real boxes and colour dialog, the error
+// box's text and the conversion of texts to and from the core's code page.
 
-#include "qt_print.h"
-#include "window/choice_box.h"
-#include "window/platform/dialogs.h"
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QTimer>
+
 #include "window/platform/qt_dialogs.h"
 #include "window/qt_text.h"
-#include "window/sorted_list.h"
+#include "window_at_work.h"
 
 namespace qx30 {
 namespace {
 
-QStringList lines_of(const SortedList& lb) {
-  QStringList out;
-  for (int i = 0; i < lb.line_count(); ++i) out << lb.line(i);
-  return out;
-}
-
-TEST(SortedList, KeepsLinesInOrderIgnoringCase) {
-  SortedList lb;
-  for (const char* l : {"b[2]", "A[1]", "c[3]", "B[10]", "a[0]", "14:05=t000_x[4]"}) lb.add_line(l);
-  EXPECT_EQ(lines_of(lb), (QStringList{"14:05=t000_x[4]", "a[0]", "A[1]", "B[10]", "b[2]", "c[3]"}));
-  EXPECT_EQ(lb.selected(), -1);
-  lb.select(3);
-  EXPECT_EQ(lb.selected(), 3);
-  lb.select(-1);
-  EXPECT_EQ(lb.selected(), -1);
-  lb.select(99);
-  EXPECT_EQ(lb.selected(), -1);
-}
-
-TEST(ChoiceBox, SortsOnDemandAndForgetsTheChoiceWhenTyping) {
-  ChoiceBox pilots(true);
-  pilots.load_items({"Vert", "bleu", "Rouge", ""});
-  EXPECT_EQ(pilots.count(), 4);
-  EXPECT_EQ(pilots.itemText(0), "");
-  EXPECT_EQ(pilots.itemText(1), "bleu");
-  EXPECT_EQ(pilots.itemText(2), "Rouge");
-  EXPECT_EQ(pilots.itemText(3), "Vert");
-  EXPECT_EQ(pilots.chosen(), -1);
-
-  ChoiceBox freqs(false);
-  freqs.load_items({"35010", "27195"});
-  EXPECT_EQ(freqs.itemText(1), "27195");
-  freqs.choose(1);
-  EXPECT_EQ(freqs.chosen(), 1);
-  EXPECT_EQ(freqs.edit_text(), "27195");
-  QTest::keyClicks(freqs.lineEdit(), "9");
-  EXPECT_EQ(freqs.chosen(), -1);
-}
-
-TEST(QtText, ConvertsAtTheWindowEdge) {
-  EXPECT_EQ(to_qt("fr\xE9quence \x80"), QString::fromUtf8("fréquence €"));
-  EXPECT_EQ(from_qt(QString::fromUtf8("fréquence € œ")), "fr\xE9quence \x80 \x9C");
-  // Characters the code page lacks become "?", one per character.
-  EXPECT_EQ(from_qt(QString::fromUtf8("Łukasz 😀!")), "?ukasz ?!");
-}
-
-TEST(ErrorBox, AddsAFullStopAfterCharactersThatSortAfterIt) {
-  EXPECT_EQ(error_box_text("File not found"), "File not found.");
-  EXPECT_EQ(error_box_text("'' is not a valid integer value"), "'' is not a valid integer value.");
-  EXPECT_EQ(error_box_text("Disk full."), "Disk full.");
-  EXPECT_EQ(error_box_text("done)"), "done)");
-  EXPECT_EQ(error_box_text("I/O error 5"), "I/O error 5.");
-  EXPECT_EQ(error_box_text("ann\xE9"), QString::fromUtf8("anné."));
-  EXPECT_EQ(error_box_text(""), "");
-}
-
-// Answers the next modal box by pressing the button with the given text.
-void press_when_shown(const QString& button_text, QString* caption, QStringList* buttons) {
+// Presses the button with this text in the next modal box, noting what it shows.
+void answer(const QString& button, QStringList* seen) {
   QTimer::singleShot(0, [=] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    *caption = box->windowTitle();
-    for (QAbstractButton* b : box->buttons()) *buttons << b->text();
+    *seen << box->windowTitle() << QString::number(box->icon());
+    for (QAbstractButton* b : box->buttons()) *seen << b->text();
     for (QAbstractButton* b : box->buttons())
-      if (b->text() == button_text) b->click();
+      if (b->text() == button) b->click();
   });
 }
 
-TEST(QtDialogs, QuestionIsConfirmWithYesAndNo) {
+TEST(QtDialogs, BoxesHaveTheirCaptionsIconsAndButtons) {
   QtDialogs dialogs;
-  QString caption;
-  QStringList buttons;
-  press_when_shown("&Yes", &caption, &buttons);
-  EXPECT_TRUE(dialogs.question("Voulez-vous ?"));
-  EXPECT_EQ(caption, "Confirm");
-  buttons.sort();
-  EXPECT_EQ(buttons, (QStringList{"&No", "&Yes"}));
-
-  buttons.clear();
-  press_when_shown("&No", &caption, &buttons);
-  EXPECT_FALSE(dialogs.question("Voulez-vous ?"));
-}
-
-TEST(QtDialogs, MessageAndErrorHaveOneOkAndTheApplicationTitle) {
-  QtDialogs dialogs;
-  QString caption;
-  QStringList buttons;
-  press_when_shown("OK", &caption, &buttons);
+  QStringList seen;
+  answer("&Yes", &seen);
+  EXPECT_TRUE(dialogs.question("?"));
+  answer("&No", &seen);
+  EXPECT_FALSE(dialogs.question("?"));
+  answer("OK", &seen);
   dialogs.message("COIN !");
-  EXPECT_EQ(caption, "qx30");
-  EXPECT_EQ(buttons.size(), 1);
-
-  buttons.clear();
-  QTimer::singleShot(0, [] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    box->buttons().first()->click();
-  });
+  answer("OK", &seen);
   dialogs.error("File not found.");
+  const QString question = QString::number(QMessageBox::Question);
+  EXPECT_EQ(seen, (QStringList{"Confirm", question, "&Yes", "&No", "Confirm", question, "&Yes", "&No", "qx30",
+                               QString::number(QMessageBox::NoIcon), "OK", "qx30",
+                               QString::number(QMessageBox::Critical), "OK"}));
+}
+
+TEST(QtDialogs, AColourComesBackAsBlueGreenRed) {
+  QtDialogs dialogs;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->setCurrentColor(QColor(0x11, 0x22, 0x33));
+    box->accept();
+  });
+  EXPECT_EQ(dialogs.colour(), 0x00332211u);
+}
+
+TEST(WindowEdge, ErrorBoxTextAndCodePage) {
+  const std::pair<const char*, const char*> endings[] = {
+      {"File not found", "File not found."}, {"Disk full.", "Disk full."}, {"done)", "done)"},
+      {"I/O error 5", "I/O error 5."},       {"ann\xE9", "anné."},         {"", ""}};
+  for (auto [message, shown] : endings) EXPECT_EQ(error_box_text(message), QString::fromUtf8(shown)) << shown;
+  EXPECT_EQ(to_qt("fr\xE9quence \x80"), QString::fromUtf8("fréquence €"));
+  EXPECT_EQ(from_qt(QString::fromUtf8("é € Łukasz 😀!")), "\xE9 \x80 ?ukasz ?!");
 }
 
 }  // namespace
