@@ -1,6 +1,5 @@
 #pragma once
-// The outside world of a window under test: boxes answered by the test, a
-// clock it sets, an editor launch and a printer that only record.
+// The outside world of a window under test, answered and recorded by the test.
 
 #include <QStringList>
 #include <deque>
@@ -24,28 +23,27 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<QFont>> fonts;
   std::deque<std::optional<QString>> files;
   QFont font_offered;
-  QString file_filter, file_folder;
+  QString file_folder;
   std::function<void()> meanwhile;
 
   void message(const QString& text) override { messages << text; }
   bool question(const QString& text) override {
     questions << text;
     run_meanwhile();
-    return take(answers, false);
+    return take(answers);
   }
   void error(const QString& text) override {
     errors << text;
     run_meanwhile();
   }
-  std::optional<std::uint32_t> colour() override { return take(colours, {}); }
+  std::optional<std::uint32_t> colour() override { return take(colours); }
   std::optional<QFont> font(const QFont& initial) override {
     font_offered = initial;
-    return take(fonts, {});
+    return take(fonts);
   }
-  std::optional<QString> open_file(const QString&, const QString& filter, const QString& folder) override {
-    file_filter = filter;
+  std::optional<QString> open_file(const QString&, const QString&, const QString& folder) override {
     file_folder = folder;
-    return take(files, {});
+    return take(files);
   }
 
  private:
@@ -53,12 +51,13 @@ class ScriptedDialogs : public Dialogs {
     if (auto run = std::exchange(meanwhile, nullptr)) run();
   }
   template <class T>
-  static T take(std::deque<T>& queue, T otherwise) {
+  static T take(std::deque<T>& queue) {
+    T out{};
     if (!queue.empty()) {
-      otherwise = std::move(queue.front());
+      out = std::move(queue.front());
       queue.pop_front();
     }
-    return otherwise;
+    return out;
   }
 };
 
@@ -74,12 +73,11 @@ class FakeLauncher : public Launcher {
   void open_in_editor(const std::string& file_name) override { opened.push_back(file_name); }
 };
 
-// One page as tall as a day's list never fills; every drawn text recorded.
+// One endless page; every text drawn is recorded.
 class FakePrinter : public Printer, public Canvas {
  public:
   std::optional<QString> name = QStringLiteral("Bureau");
   std::vector<std::string> drawn;
-
   std::optional<QString> default_printer() override { return name; }
   void print(const std::function<void(Canvas&)>& layout) override { layout(*this); }
   int text_height(const std::string&) override { return 50; }

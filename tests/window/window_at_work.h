@@ -2,7 +2,7 @@
 // The window as the operator finds it during a session, for the tests that
 // work it through its controls: in a working folder of its own, automatic
 // save off, shown, the clock label set by one tick (05/12/2026 14:07), boxes
-// answered by `Boxes`. Also: reading its lists as the operator does.
+// answered by `Boxes`.
 
 #include <QCheckBox>
 #include <QTest>
@@ -25,10 +25,8 @@ inline int row_of(const SortedList* lb, int numero) {
     if (lb->line(i).contains(QStringLiteral("[%1]").arg(numero))) return i;
   return -1;
 }
-
 inline QString line_with(const SortedList* lb, int numero) {
-  const int row = row_of(lb, numero);
-  return row < 0 ? QStringLiteral("(no line [%1])").arg(numero) : lb->line(row);
+  return row_of(lb, numero) < 0 ? QString("(none)") : lb->line(row_of(lb, numero));
 }
 
 template <class Boxes = ScriptedDialogs>
@@ -49,8 +47,10 @@ struct WindowAtWork : ::testing::Test {
     window.CB_freq->choose(window.CB_freq->findText(freq));
     window.CB_pilote->set_edit_text(pilote);
     window.CB_comm->set_edit_text(".");
-    press(window.B_enregistrer);
+    click(window.B_enregistrer);
   }
+  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+  void press(QPushButton* b) { click(b); }
   void click_line(SortedList* lb, int numero, bool twice = false) {
     const int row = row_of(lb, numero);
     ASSERT_GE(row, 0) << "no line [" << numero << "] in " << lb->objectName().toStdString();
@@ -58,23 +58,21 @@ struct WindowAtWork : ::testing::Test {
     if (twice) QTest::mouseDClick(lb->viewport(), Qt::LeftButton, {}, centre);
     else QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, centre);
   }
-  void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  void press(QPushButton* b) { click(b); }
   void start(int numero) {
     click_line(window.LB_liste, numero);
-    press(window.B_debut_vol);
+    click(window.B_debut_vol);
   }
   void queue(int numero) {
     click_line(window.LB_liste, numero);
-    press(window.B_attente);
+    click(window.B_attente);
   }
   void minute_at(int heure, int minute) {
     fake.clock.time.heure = heure;
     fake.clock.time.minute = minute;
     window.Timer60Timer();
   }
-  // The three entry lists as the refresh stacks them: one under the other,
-  // the registered list down to the captions below it, every line of the two
+  // The entry lists as the refresh stacks them: one under the other, the
+  // registered list down to the captions below it, every line of the two
   // upper lists in sight.
   void expect_stacked() {
     const TF_qx& w = window;
