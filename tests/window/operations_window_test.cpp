@@ -28,6 +28,7 @@ TEST_F(OperationsWindow, ButtonsAndDoubleClicksMoveTheSelectedEntry) {
   for (const char* f : {"26000", "35010", "41000", "50000"}) register_entry(f, "p");
   register_entry("50000", "avion");  // sorts before "Bleu" though "B" comes before "a"
   register_entry("50000", "Bleu");
+  EXPECT_EQ(window.CB_freq->chosen(), -1);
   EXPECT_LT(row_of(window.LB_liste, 5), row_of(window.LB_liste, 6));
   using List = SortedList* TF_qx::*;
   const List L = &TF_qx::LB_liste, A = &TF_qx::LB_attente, V = &TF_qx::LB_actives;
