@@ -17,7 +17,8 @@ const QString fichier_auto = "20261205_140730_seance_aut.dat";
 struct StorageWindow : testing::WindowAtWork<> {
   void SetUp() override {
     // Blue for the models in flight, green for the rest.
-    ASSERT_TRUE(write_file("parametres.ini", QByteArray::fromHex("0000ff00" "00ff0000" "00ff0000" "00ff0000" "00ff0000")));
+    ASSERT_TRUE(write_file("parametres.ini", QByteArray::fromHex("0000ff00" "00ff0000" "00ff0000" "00ff0000"
+                                                                 "00ff0000")));
     ASSERT_TRUE(write_file("frequences.txt", "35010\r\n72130\r\n"));
     ASSERT_TRUE(write_file("pilotes.txt", "Vert\r\nbleu\r\n"));
     ASSERT_TRUE(write_file("commentaires.txt", "planeur\r\n"));
@@ -54,7 +55,8 @@ TEST_F(StorageWindow, SaveByHandThenLoadBringsTheFlightBack) {
   set_background(window.LB_attente, 0x00123456);
   fake.clock.time = {2005, 12, 2, 14, 30, 5};
   click(window.b_save);
-  EXPECT_EQ(dialogs.messages, QStringList{testing::u8("séance sauvegardée dans le fichier : 20051202_143005_seance_man.dat")});
+  EXPECT_EQ(dialogs.messages,
+            QStringList{testing::u8("séance sauvegardée dans le fichier : 20051202_143005_seance_man.dat")});
   EXPECT_EQ(read_file("parametres.ini"), QByteArray::fromHex("0000ff00" "56341200" "00ff0000" "00ff0000" "00ff0000"));
 
   dialogs.answers = {true};

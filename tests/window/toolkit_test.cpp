@@ -87,9 +87,9 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
 }
 
 TEST(WindowEdge, ErrorBoxTextAndCodePage) {
-  const std::pair<const char*, const char*> endings[] = {{"File not found", "File not found."}, {"Disk full.", "Disk full."},
-                                                         {"done)", "done)"}, {"I/O error 5", "I/O error 5."},
-                                                         {"ann\xE9", "anné."}, {"", ""}};
+  const std::pair<const char*, const char*> endings[] = {
+      {"File not found", "File not found."}, {"Disk full.", "Disk full."}, {"done)", "done)"},
+      {"I/O error 5", "I/O error 5."},       {"ann\xE9", "anné."},         {"", ""}};
   for (auto [message, shown] : endings) EXPECT_EQ(error_box_text(message), QString::fromUtf8(shown)) << shown;
   EXPECT_EQ(to_qt("fr\xE9quence \x80"), QString::fromUtf8("fréquence €"));
   EXPECT_EQ(from_qt(QString::fromUtf8("é € Łukasz 😀!")), "\xE9 \x80 ?ukasz ?!");
@@ -132,7 +132,10 @@ TEST(PainterCanvas, DrawsTheTextBelowTheTopItIsGiven) {
   int top = image.height(), bottom = -1;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (qGray(image.pixel(x, y)) < 128) top = std::min(top, y), bottom = y;
+      if (qGray(image.pixel(x, y)) < 128) {
+        top = std::min(top, y);
+        bottom = y;
+      }
   EXPECT_GE(top, 50);
   EXPECT_LT(bottom, 50 + canvas.text_height("X"));
 }
