@@ -36,6 +36,8 @@ TEST_F(LayoutWindow, AtAnySizeEveryControlKeepsItsPlace) {
   EXPECT_EQ(window.LB_liste->geometry(), QRect(9, 184, 596, 323));   // to every edge
   EXPECT_EQ(window.LB_noire->geometry(), QRect(620, 200, 265, 307));
   EXPECT_EQ(window.Label_heure->pos(), QPoint(8, 0));
+  EXPECT_EQ(window.E_nbre_max->maxLength(), 2);
+  EXPECT_EQ(window.E_temps_max->maxLength(), 3);
   for (QSize size : {QSize(892, 583), QSize(792, 533)}) {
     window.resize(size);
     window.affichage();
