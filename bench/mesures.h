@@ -2,6 +2,8 @@
 // The measured operations, registered by the main with their targets.
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <string>
 
 namespace qx30::bench {
 
@@ -23,5 +25,20 @@ void demarrage(benchmark::State& state);
 // One start-up of a window in a seeded folder, in milliseconds; run first in
 // the process, it pays for loading the fonts.
 double demarrage_a_froid();
+
+// One start of a process up to its first window painted, for the comparison
+// below: "qx30" the program's window after principale, "nue" a bare Qt window
+// of the same size. Prints the milliseconds since `lancement`; returns the
+// exit code.
+int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_point lancement, int argc,
+                     char** argv);
+
+// Medians of `fois` starts of each (after one of each to warm up), in
+// milliseconds; both -1 when a start failed.
+struct Demarrages {
+  double nue = -1;
+  double qx30 = -1;
+};
+Demarrages demarrages_compares(int fois);
 
 }  // namespace qx30::bench

@@ -20,7 +20,7 @@ class Boites : public Dialogs {
   bool question(const QString&) override { return false; }
   void error(const QString& text) override { erreurs << text; }
   std::optional<std::uint32_t> colour() override { return std::nullopt; }
-  std::optional<QFont> font(const QFont&) override { return std::nullopt; }
+  std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 

@@ -77,10 +77,12 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The Qt libraries come from dpkg-shlibdeps; the X11 platform plugin ships in
-# libqt6gui6, which that already names. xdg-utils opens the lists and the help
-# text in the desktop's editor.
+# libqt6gui6, which that already names. The lists and the help text open in
+# the desktop's default editor for plain text, which xdg-utils tells, or in
+# the first common graphical editor found.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "xdg-utils, mousepad | gedit | kate | pluma | xed | geany | featherpad | leafpad | gnome-text-editor")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 

@@ -1,6 +1,7 @@
 // One file of any content as the three choice lists: its bytes to
-// Windows-1252 text, the text cut into lines, the frequency filter with its
-// integer conversion, and the reload of the three boxes.
+// Windows-1252 text, whole and line by line, the text cut into lines, the
+// frequency filter with its integer conversion, and the reload of the three
+// boxes.
 
 #include <cstdint>
 #include <optional>
@@ -141,9 +142,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
 
   const std::string converti = en_cp1252(avant_nul);
   verifier_code_page(avant_nul, converti);
+  QX30_VERIFIER(decouper_lignes(converti) == lignes_de_reference(converti));
 
-  const Lignes attendues = lignes_de_reference(converti);
-  QX30_VERIFIER(decouper_lignes(converti) == attendues);
+  // A list file is decoded line by line, after its byte order mark.
+  std::string_view corps = avant_nul;
+  if (corps.starts_with("\xEF\xBB\xBF")) corps.remove_prefix(3);
+  Lignes attendues;
+  for (const std::string& brute : lignes_de_reference(corps)) {
+    attendues.push_back(en_cp1252(brute));
+    verifier_code_page(brute, attendues.back());
+  }
 
   MemoireFS fs;
   for (const char* nom : {fichier_frequences, fichier_pilotes, fichier_commentaires})

@@ -58,6 +58,13 @@ class MemoireFS : public FileSystem {
     ouverts_[handle] = {temporaire, {}};
     return 0;
   }
+  int ouvrir_ajout(const std::filesystem::path& fichier, Handle& handle, std::uintmax_t& taille) override {
+    handle = prochain_++;
+    const auto it = fichiers.find(fichier);
+    ouverts_[handle] = {fichier, it == fichiers.end() ? Octets{} : it->second};
+    taille = ouverts_[handle].second.size();
+    return 0;
+  }
   int ecrire(Handle handle, std::span<const std::uint8_t> o) override {
     auto& contenu = ouverts_.at(handle).second;
     contenu.insert(contenu.end(), o.begin(), o.end());

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "interdictions/noire.h"
 #include "register/cp1252.h"
 
 namespace qx30 {
@@ -27,14 +28,16 @@ std::int64_t distance(std::int64_t x, std::int64_t y) { return x > y ? x - y : y
 bool auto_(const t_interdictions& table, std::int32_t freq_testee, bool teste_en_vol, bool ecart20,
            std::string& texte_motifs) {
   bool autorisation = true;
-  for (const int place : table.places_proches(freq_testee, tolerance_max)) {
-    const t_interdiction& interdiction = table[place];
+  const auto examiner = [&](const t_interdiction& interdiction) {
     const std::int64_t ecart = distance(freq_testee, interdiction.freq_interdite);
-    if (ecart > tolerance_max || ecart > tolerance(interdiction.motif, ecart20)) continue;
-    if (teste_en_vol && ecart == 0 && interdiction.motif.starts_with(deja_a)) continue;
+    if (ecart > tolerance_max || ecart > tolerance(interdiction.motif, ecart20)) return;
+    if (teste_en_vol && ecart == 0 && interdiction.motif.starts_with(deja_a)) return;
     autorisation = false;
     texte_motifs += "-(" + interdiction.motif + "_" + std::to_string(interdiction.freq_origine) + " )";
-  }
+  };
+  for (const int place : table.places_proches(freq_testee, tolerance_max)) examiner(table[place]);
+  // The rows a full table left out come after its last slot.
+  for (const t_interdiction& interdiction : hors_table(table, freq_testee, tolerance_max)) examiner(interdiction);
   return autorisation;
 }
 

@@ -9,8 +9,9 @@
 namespace qx30 {
 
 // Examines slots 1 to 999 of the table every time, and every entry past them
-// when the table holds more than 999 (17 or more models in flight): an entry
-// left unexamined would let a transmitter start on a frequency it forbids.
+// when the table holds more than 999 (17 or more models in flight), then the
+// pair rows a full table left out (54 or more): an entry left unexamined
+// would let a transmitter start on a frequency it forbids.
 // A cleared slot is a frequency 0 with an empty motif. A slot
 // forbids freq_testee when their difference is at most the tolerance of its
 // motif:

@@ -15,6 +15,7 @@ void t_interdictions::recommencer() {
     slot.motif.clear();
   }
   nb_interdictions_ = 0;
+  reste_ = t_reste{};
 }
 
 void t_interdictions::ajouter(std::int32_t freq_interdite, std::int32_t freq_origine,

@@ -31,6 +31,24 @@ struct t_interdiction {
   bool operator==(const t_interdiction&) const = default;
 };
 
+// A pair row that a full table could not hold: row `rang` (1 to 7) of the
+// pair of the i-th and j-th frequencies in flight (from 0, in slot order).
+struct t_hors_table {
+  std::int32_t freq_interdite;
+  std::uint16_t i;
+  std::uint16_t j;
+  std::uint8_t rang;
+};
+
+// What the last rebuild could not put into the full table, kept as
+// references to pair rows so that the check still sees every forbidden
+// frequency: a start must never be authorised on one the table left out.
+struct t_reste {
+  std::vector<std::int32_t> freq_actives;  // in slot order
+  bool freq_image = false;
+  std::vector<t_hors_table> rangs;  // by forbidden frequency, then in the rebuild's order
+};
+
 class t_interdictions {
  public:
   // Every slot clear: both frequencies 0, motif empty.
@@ -47,9 +65,10 @@ class t_interdictions {
   int nb_interdictions() const { return nb_interdictions_; }
   bool pleine() const { return nb_interdictions_ == nb_places_interdictions; }
 
-  // The start of a rebuild: clears slots 1 to 999 and counts no entry. Slots
-  // past 999 keep what an earlier rebuild left in them until written over:
-  // the check never reads them, and the lines stop at the count.
+  // The start of a rebuild: clears slots 1 to 999 and the rows left out, and
+  // counts no entry. Slots past 999 keep what an earlier rebuild left in
+  // them until written over: the check never reads them, and the lines stop
+  // at the count.
   void recommencer();
 
   // Stores the entry into the slot after the last one, its motif cut to 30
@@ -64,9 +83,14 @@ class t_interdictions {
   // this spares it a walk through thousands of slots each time.
   std::vector<int> places_proches(std::int32_t freq, std::int32_t ecart) const;
 
+  // The rows the last rebuild left out (none below the cap).
+  const t_reste& reste() const { return reste_; }
+  void retenir_reste(t_reste reste) { reste_ = std::move(reste); }
+
  private:
   std::vector<t_interdiction> places_;
   int nb_interdictions_ = 0;
+  t_reste reste_;
   // The examined slots sorted by forbidden frequency, made again after a change.
   mutable std::vector<std::pair<std::int32_t, int>> par_frequence_;
   mutable bool index_a_jour_ = false;

@@ -38,8 +38,14 @@ struct options_noire {
 //   7. (2 hi - lo + 910, lo, "intermod_sup_" + hi + "=freq_img_de_")
 // Halves round to the even neighbour; every motif is stored cut to 30
 // characters. The table stops at 9999 entries (54 or more models in flight
-// can produce more): the rest is dropped.
+// can produce more); the pair rows past them are kept in the table's reste,
+// which the check reads after the slots.
 void noire(const t_fiches& fiches, const options_noire& options, t_interdictions& table);
+
+// The rows the last rebuild left out of the full table whose forbidden
+// frequency lies within `ecart` of `freq`, in the order the rebuild made
+// them: the entries a table without a cap would hold past slot 9999.
+std::vector<t_interdiction> hors_table(const t_interdictions& table, std::int32_t freq, std::int32_t ecart);
 
 // The lines of the interdiction list, one per entry in table order:
 // freq_interdite, " ", motif, "_", freq_origine. The list that shows them

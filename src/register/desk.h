@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "register/evenement.h"
+
 namespace qx30 {
 
 // The three entry lists, one per state.
@@ -36,6 +38,10 @@ class Desk {
   virtual bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) = 0;
   // Rebuilds the interdictions from the frequencies in flight.
   virtual void noire() = 0;
+
+  // Records what an operation has just done in the session's journal. Never
+  // throws: a journal that cannot be written does not stop the operation.
+  virtual void journal(const t_evenement& evenement) = 0;
 };
 
 }  // namespace qx30

@@ -11,7 +11,13 @@ namespace {
 // so its message shows even when no line is selected.
 void autoriser_vol(t_fiches& fiches, Desk& desk, Liste source, const std::string& pas_de_choix) {
   if (desk.nombre_en_vol() >= desk.nbre_max()) {
-    desk.message(cp1252(u8"COIN ! le nombre maximum de modèles en évolution est atteint"));
+    const std::string maximum = cp1252(u8"le nombre maximum de modèles en évolution est atteint");
+    // The journal names the refused entry when a line is selected.
+    t_evenement refus = evenement_seul(Evenement::refus, maximum);
+    if (const auto choisie = desk.ligne_choisie(source))
+      refus = evenement_de(Evenement::refus, fiches[numero_de_ligne(*choisie)], maximum);
+    desk.journal(refus);
+    desk.message("COIN ! " + maximum);
     return;
   }
   const auto ligne = desk.ligne_choisie(source);
@@ -27,6 +33,7 @@ void autoriser_vol(t_fiches& fiches, Desk& desk, Liste source, const std::string
   f.autorise = autorisation;
   if (!autorisation) {
     // Only the check's result is kept; the entry stays in its list.
+    desk.journal(evenement_de(Evenement::refus, f, texte_motifs));
     desk.message("COIN ! " + texte_motifs);
     return;
   }
@@ -34,6 +41,7 @@ void autoriser_vol(t_fiches& fiches, Desk& desk, Liste source, const std::string
   f.temps_vol = 0;
   f.nbre_evolutions += 1;
   f.etat = "V";
+  desk.journal(evenement_de(Evenement::autorisation, f));
   // The refresh checks every entry against the interdictions, so they must
   // already include the new frequency.
   desk.noire();
@@ -63,6 +71,7 @@ void mettre_en_attente(t_fiches& fiches, Desk& desk) {
   f.heure_debut = desk.heure();
   f.temps_vol = 0;
   f.etat = "A";
+  desk.journal(evenement_de(Evenement::attente, f));
   desk.affichage();
 }
 
@@ -76,6 +85,7 @@ void retirer_attente(t_fiches& fiches, Desk& desk) {
   f.heure_debut.clear();
   f.temps_vol = 0;
   f.etat = "L";
+  desk.journal(evenement_de(Evenement::retrait_attente, f));
   desk.affichage();
 }
 
@@ -97,6 +107,7 @@ void fin_vol(t_fiches& fiches, Desk& desk) {
   f.heure_debut.clear();
   f.temps_vol = 0;
   f.etat = "L";
+  desk.journal(evenement_de(Evenement::fin_evolution, f));
   desk.noire();
   desk.affichage();
 }

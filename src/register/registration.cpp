@@ -27,6 +27,7 @@ Enregistrement enregistrer(t_fiches& fiches, Desk& desk, const Saisie& saisie) {
   // so the slot stays free and no entry is added.
   f.freq = str_to_int(*saisie.frequence);
   f.numero = *j;
+  desk.journal(evenement_de(Evenement::enregistrement, f));
   desk.affichage();
   return Enregistrement::enregistre;
 }
@@ -53,6 +54,8 @@ void supprimer(t_fiches& fiches, Desk& desk) {
     desk.message(cp1252(u8"COIN ! Suppression impossible, il a déjà été actif."));
     return;
   }
+  // The journal names the entry as it was.
+  const t_evenement supprime = evenement_de(Evenement::suppression, f);
   // numero, etat and heure_debut stay: a deleted slot keeps its number.
   f.temps_vol = 0;
   f.cumul_temps = 0;
@@ -60,6 +63,7 @@ void supprimer(t_fiches& fiches, Desk& desk) {
   f.freq = 0;
   f.autorise = false;
   f.libelle.clear();
+  desk.journal(supprime);
   desk.affichage();
 }
 
@@ -76,6 +80,7 @@ void remise_a_zero(t_fiches& fiches, Desk& desk) {
       f.nbre_evolutions = 1;
     }
   }
+  desk.journal(evenement_seul(Evenement::raz_compteurs));
   desk.affichage();
 }
 

@@ -92,6 +92,20 @@ int PosixFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs:
   }
 }
 
+int PosixFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::uintmax_t& taille) {
+  const int fd = ouvrir(fichier, O_WRONLY | O_CREAT | O_APPEND, 0666);
+  if (fd < 0) return errno;
+  struct stat etat {};
+  if (::fstat(fd, &etat) != 0) {
+    const int erreur = errno;
+    ::close(fd);
+    return erreur;
+  }
+  taille = static_cast<std::uintmax_t>(etat.st_size);
+  handle = fd;
+  return 0;
+}
+
 int PosixFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {
     const ssize_t ecrit = ::write(handle, octets.data(), octets.size());

@@ -38,6 +38,10 @@ class FileSystem {
   virtual int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
                                std::filesystem::path& temporaire) = 0;
 
+  // Opens a file for appending, creating it when it is missing; `taille` is
+  // its length at opening. Every write then goes to its end.
+  virtual int ouvrir_ajout(const std::filesystem::path& fichier, Handle& handle, std::uintmax_t& taille) = 0;
+
   // Writes every byte; a write that makes no progress is ENOSPC.
   virtual int ecrire(Handle handle, std::span<const std::uint8_t> octets) = 0;
 
@@ -62,6 +66,7 @@ class PosixFileSystem : public FileSystem {
            std::vector<std::uint8_t>& contenu) override;
   int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
                        std::filesystem::path& temporaire) override;
+  int ouvrir_ajout(const std::filesystem::path& fichier, Handle& handle, std::uintmax_t& taille) override;
   int ecrire(Handle handle, std::span<const std::uint8_t> octets) override;
   int synchroniser(Handle handle) override;
   int fermer(Handle handle) override;

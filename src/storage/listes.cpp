@@ -18,9 +18,7 @@ std::vector<std::string> lire_lignes(const fs::path& fichier, FileSystem& fs) {
   } catch (const InOutError&) {
     throw FileOpenError(fichier);
   }
-  std::string_view texte(reinterpret_cast<const char*>(octets.data()), octets.size());
-  texte = texte.substr(0, texte.find('\0'));
-  return decouper_lignes(en_cp1252(texte));
+  return lignes_cp1252(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
 }
 
 namespace {

@@ -31,9 +31,10 @@ class FileOpenError : public std::runtime_error {
   explicit FileOpenError(const std::filesystem::path& fichier);
 };
 
-// The lines of a text file as Windows-1252 texts (UTF-8 files converted, see
-// en_cp1252); the text ends at a NUL. FileOpenError when the file is missing
-// or unreadable.
+// The lines of a text file as Windows-1252 texts, each line decoded on its
+// own (a UTF-8 line converted, any other taken as it is, see lignes_cp1252);
+// the text ends at a NUL. FileOpenError when the file is missing or
+// unreadable.
 std::vector<std::string> lire_lignes(const std::filesystem::path& fichier,
                                      FileSystem& fs = systeme_fichiers());
 

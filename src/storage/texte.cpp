@@ -73,4 +73,11 @@ std::vector<std::string> decouper_lignes(std::string_view texte) {
   return lignes;
 }
 
+std::vector<std::string> lignes_cp1252(std::string_view octets) {
+  if (octets.starts_with(bom)) octets.remove_prefix(bom.size());
+  std::vector<std::string> lignes = decouper_lignes(octets);
+  for (std::string& ligne : lignes) ligne = en_cp1252(ligne);
+  return lignes;
+}
+
 }  // namespace qx30

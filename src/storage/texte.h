@@ -22,4 +22,10 @@ std::string en_cp1252(std::string_view octets);
 // line; an empty line in the middle is an empty line; a NUL ends the text.
 std::vector<std::string> decouper_lignes(std::string_view texte);
 
+// A text file's bytes as Windows-1252 lines, cut as decouper_lignes cuts.
+// Each line is decoded on its own (en_cp1252): a line typed on a machine of
+// the other encoding spoils no other line. A byte order mark at the start is
+// dropped.
+std::vector<std::string> lignes_cp1252(std::string_view octets);
+
 }  // namespace qx30

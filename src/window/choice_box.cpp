@@ -10,6 +10,12 @@ ChoiceBox::ChoiceBox(bool sorted, QWidget* parent) : QComboBox(parent), sorted_(
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);  // a typed text never becomes an item
   setMaxVisibleItems(22);
+  // An item is chosen in the list only. Qt's editable box would complete
+  // the typed text and, on Enter or when the field loses the focus, take a
+  // text matching an item (whatever its case) for that item.
+  setCompleter(nullptr);
+  disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+  disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   connect(this, &QComboBox::activated, this, [this](int i) { chosen_ = i; });
   connect(lineEdit(), &QLineEdit::textEdited, this, [this] { chosen_ = -1; });
 }

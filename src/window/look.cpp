@@ -40,9 +40,11 @@ QColor system_colour(std::uint32_t index) {
 
 QFont layout_font(int pixel_size, bool bold) {
   QFont f = list_font(pixel_size, bold);
-  // Where it is missing, a face about as narrow, so that the captions fit
-  // their buttons as they were drawn.
-  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  // Where it is missing, a narrow face: at the same pixel heights Arial's
+  // widths run the longest captions into their buttons' frames and the
+  // list label into the reload button.
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                 QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   return f;
 }
 
@@ -72,9 +74,10 @@ void set_background(QWidget* widget, std::uint32_t value) {
   widget->setAutoFillBackground(true);
 }
 
-void set_text_colour(QWidget* widget, std::uint32_t value) {
+void set_text_colour(QWidget* widget, std::uint32_t value) { set_text_colour(widget, to_qcolor(value)); }
+
+void set_text_colour(QWidget* widget, const QColor& c) {
   QPalette p = widget->palette();
-  const QColor c = to_qcolor(value);
   p.setColor(QPalette::WindowText, c);
   p.setColor(QPalette::ButtonText, c);
   p.setColor(QPalette::Text, c);

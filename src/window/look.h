@@ -37,6 +37,7 @@ QColor to_qcolor(std::uint32_t value);
 // control, so it is written back unchanged.
 void set_background(QWidget* widget, std::uint32_t value);
 void set_text_colour(QWidget* widget, std::uint32_t value);
+void set_text_colour(QWidget* widget, const QColor& colour);
 std::uint32_t background_of(const QWidget* widget);
 
 }  // namespace qx30

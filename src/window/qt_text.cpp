@@ -6,13 +6,25 @@
 
 namespace qx30 {
 
+namespace {
+
+// The code page as one table: a refresh converts some thousand long lines.
+struct Table {
+  char16_t unit[256];
+  Table() {
+    for (int b = 0; b < 256; ++b) unit[b] = static_cast<char16_t>(cp1252_to_unicode(static_cast<std::uint8_t>(b)));
+  }
+};
+
+}  // namespace
+
 QString to_qt(const std::string& cp1252_text) {
-  // Written in place: a refresh converts some thousand lines, and appending
-  // one character at a time cost more than the rest of the refresh.
+  static const Table table;
+  // Written in place: appending one character at a time cost more than the
+  // rest of the refresh.
   QString out(static_cast<qsizetype>(cp1252_text.size()), Qt::Uninitialized);
   QChar* c = out.data();
-  for (const char byte : cp1252_text)
-    *c++ = QChar(static_cast<char16_t>(cp1252_to_unicode(static_cast<std::uint8_t>(byte))));
+  for (const char byte : cp1252_text) *c++ = QChar(table.unit[static_cast<std::uint8_t>(byte)]);
   return out;
 }
 

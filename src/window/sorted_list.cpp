@@ -1,9 +1,59 @@
 #include "window/sorted_list.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace qx30 {
+
+namespace {
+
+// Draws each row as one line of text from its left margin, cut at the
+// list's edge. Qt's own delegate lays every visible row out as a paragraph,
+// which took most of the time of painting the window.
+// The start of a line that reaches past `width` pixels, with a margin for
+// kerning: a line of reasons can run to hundreds of characters, and shaping
+// what lies beyond the edge is wasted.
+QString visible_part(const QString& text, const QFontMetrics& metrics, int width) {
+  int x = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    x += metrics.horizontalAdvance(text[i]);
+    if (x > width + 32) return text.left(i + 1);
+  }
+  return text;
+}
+
+class LineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* view = opt.widget;
+    QStyle* style = view ? view->style() : nullptr;
+    if (style) style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, view);
+    const bool selected = opt.state & QStyle::State_Selected;
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setClipRect(opt.rect);
+    painter->drawText(QPointF(opt.rect.x() + 2, opt.rect.y() + opt.fontMetrics.ascent()),
+                      visible_part(opt.text, opt.fontMetrics, opt.rect.width()));
+    painter->restore();
+    if (style && (opt.state & QStyle::State_HasFocus)) style->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, painter, view);
+  }
+
+  // Rows exactly one font height high, as the list-stacking arithmetic
+  // assumes. With uniform item sizes the view asks for one row only.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    return QSize(option.fontMetrics.horizontalAdvance(text) + 4, option.fontMetrics.height());
+  }
+};
+
+}  // namespace
 
 bool line_before(const QString& a, const QString& b) {
   const int c = QString::compare(a, b, Qt::CaseInsensitive);
@@ -13,6 +63,10 @@ bool line_before(const QString& a, const QString& b) {
 SortedList::SortedList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
+  // A line wider than the list is cut at its edge, reasons and all, rather
+  // than shortened with an ellipsis in the middle of them.
+  setTextElideMode(Qt::ElideNone);
+  setItemDelegate(new LineDelegate(this));
 }
 
 void SortedList::add_line(const QString& text) {
@@ -24,29 +78,17 @@ void SortedList::add_line(const QString& text) {
     if (line_before(text, item(mid)->text())) hi = mid;
     else lo = mid + 1;
   }
-  insertItem(lo, make_item(text, size_for(text)));
+  insertItem(lo, text);
 }
 
 void SortedList::replace_lines(QStringList lines) {
   std::sort(lines.begin(), lines.end(), line_before);
-  // With uniform item sizes the view sizes every row like the last one, so
-  // only the last line is measured: shaping every text took most of a refresh.
-  const QSize size = lines.isEmpty() ? QSize() : size_for(lines.last());
+  // All at once: one insertion for the view instead of one per line. The
+  // rows take their size from the delegate.
   setUpdatesEnabled(false);
   clear();
-  for (const QString& l : lines) addItem(make_item(l, size));
+  addItems(lines);
   setUpdatesEnabled(true);
-}
-
-QSize SortedList::size_for(const QString& text) const {
-  // Rows exactly one font height high, as the list-stacking arithmetic assumes.
-  return QSize(fontMetrics().horizontalAdvance(text) + 4, row_height());
-}
-
-QListWidgetItem* SortedList::make_item(const QString& text, QSize size) const {
-  auto* item = new QListWidgetItem(text);
-  item->setSizeHint(size);
-  return item;
 }
 
 void SortedList::mouseDoubleClickEvent(QMouseEvent* event) {

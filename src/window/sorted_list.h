@@ -33,10 +33,6 @@ class SortedList : public QListWidget {
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-
- private:
-  QSize size_for(const QString& text) const;
-  QListWidgetItem* make_item(const QString& text, QSize size) const;
 };
 
 // The lists' order: case-insensitive, then plain, so equal-ignoring-case

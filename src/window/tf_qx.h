@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "interdictions/interdictions.h"
 #include "register/desk.h"
 #include "register/fiches.h"
+#include "storage/journal.h"
 #include "window/platform/clock.h"
 #include "window/caption.h"
 #include "window/choice_box.h"
@@ -55,6 +57,7 @@ class TF_qx : public QWidget, public Desk {
   std::string heure() override;
   bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) override;
   void noire() override;
+  void journal(const t_evenement& evenement) override;
 
   // Handlers.
   void B_enregistrerClick();
@@ -151,6 +154,15 @@ class TF_qx : public QWidget, public Desk {
 
  private:
   enum class Anchor { top_left, top_left_right, top_right, bottom_left, all, top_right_bottom };
+  // A control tied to edges of the window, with its place in the design
+  // client area of 792 x 533; a negative size there is kept, not clamped.
+  static constexpr int design_width = 792;
+  static constexpr int design_height = 533;
+  struct Anchored {
+    QWidget* widget;
+    Anchor anchor;
+    int left, top, width, height;
+  };
 
   void build_layout();
   template <class W>
@@ -179,10 +191,24 @@ class TF_qx : public QWidget, public Desk {
   void wire_look();
   void wire_printing();
 
+  // The session's journal: tf_qx_journal.cpp. Opened by the start-up under
+  // the automatic file's session name.
+  void demarrer_journal();
+  // Overruns and conflicts among the models in flight, reported by the
+  // refresh when they begin rather than at every refresh.
+  void journal_alertes(int temps_max, bool conflit);
+  std::optional<Journal> journal_;
+  bool erreur_journal_ouverte_ = false;
+  std::vector<bool> en_depassement_ = std::vector<bool>(nb_places + 1);
+  bool en_conflit_ = false;
+
   SortedList* list_of(Liste liste) const;
 
   Platform platform_;
-  std::vector<std::pair<QWidget*, Anchor>> anchored_;
+  std::vector<Anchored> anchored_;
+  // Puts a control where its anchors take it at the window's present size.
+  void place_anchored(const Anchored& a);
+  Anchored& anchored_of(const QWidget* widget);
 };
 
 }  // namespace qx30

@@ -2,6 +2,7 @@
 // colours, tab order and anchors.
 
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "window/look.h"
 #include "window/qt_text.h"
@@ -13,8 +14,10 @@ namespace {
 
 QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The client size the anchored controls were last placed for.
-constexpr const char* anchored_size = "qx30_anchored_size";
+// The tooltip, which a screen reader also reads as the control's
+// description. Setting an accessible text explicitly would build the
+// accessibility interfaces at start-up, screen reader or not.
+void set_hint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
 
 }  // namespace
 
@@ -24,8 +27,8 @@ W* TF_qx::place(W* widget, const char* name, int left, int top, int width, int h
   widget->setParent(this);
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(left, top, width, height);
-  if (hint) widget->setToolTip(u8(hint));
-  if (anchor != Anchor::top_left) anchored_.emplace_back(widget, anchor);
+  if (hint) set_hint(widget, u8(hint));
+  if (anchor != Anchor::top_left) anchored_.push_back({widget, anchor, left, top, width, height});
   return widget;
 }
 
@@ -39,9 +42,8 @@ void TF_qx::build_layout() {
   setWindowTitle(u8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
   setFont(layout_font(11, false));
   set_background(this, couleur::fond_bulle);
-  resize(792, 533);
+  resize(design_width, design_height);
   move(0, 0);
-  setProperty(anchored_size, QSize(792, 533));
 
   auto list = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* hint, bool bold,
                   std::uint32_t colour) {
@@ -134,16 +136,16 @@ void TF_qx::build_layout() {
   Label_heure->setFont(layout_font(11, true));
   set_text_colour(Label_heure, couleur::noir);
   set_background(Label_heure, couleur::fond_bulle);
-  Label_heure->setToolTip(u8("cliquer pour choisir la couleur du fond de la fenêtre principale"));
+  set_hint(Label_heure, u8("cliquer pour choisir la couleur du fond de la fenêtre principale"));
   Label_actives = place_label("Label_actives", 160, 0, "0 en évolution", Anchor::top_left);
   set_background(Label_actives, couleur::vert);
-  Label_actives->setToolTip(u8("cliquer pour choisir la couleur des modèles en évolution"));
+  set_hint(Label_actives, u8("cliquer pour choisir la couleur des modèles en évolution"));
   Label_attente = place_label("Label_attente", 256, 0, "0  en attente", Anchor::top_left);
   set_background(Label_attente, couleur::jaune);
-  Label_attente->setToolTip(u8("cliquer pour choisir la couleur de la file d'attente"));
+  set_hint(Label_attente, u8("cliquer pour choisir la couleur de la file d'attente"));
   Label_liste = place_label("Label_liste", 344, 0, "0 enregistré(s)", Anchor::top_left);
   set_background(Label_liste, couleur::blanc);
-  Label_liste->setToolTip(u8("cliquer pour choisir la couleur des enregistrés"));
+  set_hint(Label_liste, u8("cliquer pour choisir la couleur des enregistrés"));
   auto warning = [&](const char* name, int l) {
     auto* w = place_label(name, l, 16, "", Anchor::top_left);
     w->setFont(layout_font(12, true));
@@ -160,13 +162,27 @@ void TF_qx::build_layout() {
   Label9 = place_label("Label9", 664, 128, "Fréq. image", Anchor::top_right);
   Label_noire = place_label("Label_noire", 520, 184, "0 interdition(s).", Anchor::top_right);
   set_background(Label_noire, couleur::bleu_ciel);
-  Label_noire->setToolTip(u8("cliquer pour choisir la couleur de la liste des interdictions"));
+  set_hint(Label_noire, u8("cliquer pour choisir la couleur de la liste des interdictions"));
   Label1 = place_label("Label1", 16, 456, "freq.", Anchor::bottom_left);
   Label10 = place_label("Label10", 96, 456, "_pilote", Anchor::bottom_left);
   Label11 = place_label("Label11", 280, 456, "_commentaire_", Anchor::bottom_left);
   Label3 = place_label("Label3", 536, 456, "sauvegarde automatique ", Anchor::bottom_left);
   Label12 = place_label("Label12", 536, 472, "à chaque modification", Anchor::bottom_left);
   Label2 = place_label("Label2", 8, 514, "modifier les listes avec le + puis:", Anchor::bottom_left);
+
+  // A screen reader names a field or a check box after the words beside it.
+  // A list's accessible texts are not taken from its widget: it is named and
+  // described by its hint.
+  for (SortedList* lb : {LB_actives, LB_attente, LB_liste, LB_noire}) {
+    lb->setAccessibleName(lb->toolTip());
+    lb->setAccessibleDescription(lb->toolTip());
+  }
+  const std::pair<Caption*, QWidget*> names[] = {
+      {Label4, E_nbre_max},        {Label6, E_temps_max},
+      {Label7, case_ecart20},      {Label8, case_intermodulation}, {Label9, case_freq_image},
+      {Label3, case_save},         {Label1, CB_freq},           {Label10, CB_pilote},
+      {Label11, CB_comm}};
+  for (const auto& [label, control] : names) label->setBuddy(control);
 
   // Only these twelve take the focus by Tab, in this order; the rest is
   // reached with the pointer.
@@ -179,33 +195,33 @@ void TF_qx::build_layout() {
   for (std::size_t i = 1; i < tab_chain.size(); ++i) setTabOrder(tab_chain[i - 1], tab_chain[i]);
 }
 
+void TF_qx::place_anchored(const Anchored& a) {
+  const int dx = width() - design_width;
+  const int dy = height() - design_height;
+  int left = a.left, top = a.top, w = a.width, h = a.height;
+  bool sized = true;
+  switch (a.anchor) {
+    case Anchor::top_left: sized = false; break;
+    case Anchor::top_left_right: w += dx; break;
+    case Anchor::top_right: left += dx; sized = false; break;
+    case Anchor::bottom_left: top += dy; sized = false; break;
+    case Anchor::all: w += dx; h += dy; break;
+    case Anchor::top_right_bottom: left += dx; h += dy; break;
+  }
+  // Labels size themselves to their captions: only their place follows.
+  if (sized) a.widget->setGeometry(left, top, std::max(0, w), std::max(0, h));
+  else a.widget->move(left, top);
+}
+
+TF_qx::Anchored& TF_qx::anchored_of(const QWidget* widget) {
+  return *std::find_if(anchored_.begin(), anchored_.end(), [&](const Anchored& a) { return a.widget == widget; });
+}
+
 void TF_qx::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // Each anchored control keeps its distance to the edges it is tied to,
-  // from wherever it stands now (the refresh moves the entry lists). The
-  // size they were last laid out for is kept on the window: a resize made
-  // while the window is hidden arrives at show time without its old size.
-  const QSize laid_out = property(anchored_size).toSize();
-  const int dx = width() - laid_out.width();
-  const int dy = height() - laid_out.height();
-  setProperty(anchored_size, size());
-  if (dx != 0 || dy != 0) {
-    for (auto [w, anchor] : anchored_) {
-      QRect g = w->geometry();
-      switch (anchor) {
-        case Anchor::top_left: break;
-        case Anchor::top_left_right: g.setWidth(g.width() + dx); break;
-        case Anchor::top_right: g.translate(dx, 0); break;
-        case Anchor::bottom_left: g.translate(0, dy); break;
-        case Anchor::all: g.setSize(g.size() + QSize(dx, dy)); break;
-        case Anchor::top_right_bottom:
-          g.translate(dx, 0);
-          g.setHeight(g.height() + dy);
-          break;
-      }
-      w->setGeometry(g);
-    }
-  }
+  // Placed afresh from the design at every size: a size too small for a
+  // control is not carried into the next one.
+  for (const Anchored& a : anchored_) place_anchored(a);
   guarded([this] { FormResize(); });
 }
 

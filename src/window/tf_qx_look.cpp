@@ -38,14 +38,17 @@ void TF_qx::Label_noireClick() { choose_colour(platform_.dialogs, LB_noire, Labe
 
 void TF_qx::Label_heureClick() { choose_colour(platform_.dialogs, this, Label_heure); }
 
-// The dialog opens on the font the lists have now. The refresh restacks the
-// lists with the new row height; the interdiction list keeps its own font.
+// The dialog opens on the font and text colour the lists have now. The
+// refresh restacks the lists with the new row height; the interdiction list
+// keeps its own font.
 void TF_qx::B_policeClick() {
-  const std::optional<QFont> chosen = platform_.dialogs.font(LB_actives->font());
+  const std::optional<FontChoice> chosen =
+      platform_.dialogs.font({LB_actives->font(), LB_actives->palette().color(QPalette::Text)});
   if (!chosen) return;
-  LB_actives->setFont(*chosen);
-  LB_attente->setFont(*chosen);
-  LB_liste->setFont(*chosen);
+  for (SortedList* lb : {LB_actives, LB_attente, LB_liste}) {
+    lb->setFont(chosen->font);
+    set_text_colour(lb, chosen->colour);
+  }
   affichage();
 }
 

@@ -51,6 +51,9 @@ void TF_qx::affichage() {
   Label_maxi->set_caption(to_qt(l.maxi));
 
   apply_heights();
+  // Either may open an error box, inside which the minute clock can run a
+  // refresh of its own: both come once this one is complete.
+  journal_alertes(str_to_int(from_qt(E_temps_max->text())), !r.interdiction.empty());
   if (case_save->isChecked()) sauvegarde_auto();
   tic_minute = false;
 }
@@ -65,12 +68,16 @@ void TF_qx::apply_heights() {
   pile.haut_actives = LB_actives->y();
   pile.haut_label1 = Label1->y();
   const t_hauteurs h = empiler(pile);
-  auto apply = [](SortedList* lb, t_place p) {
+  auto apply = [this](SortedList* lb, t_place p) {
     // The heights leave room for the rows only: a horizontal scroll bar would
     // cover the last of them (the only one of a list one row high), so a
     // line wider than its list is cut at the edge.
     lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lb->setGeometry(lb->x(), p.haut, lb->width(), std::max(0, p.hauteur));
+    // Kept as design places, so the next resize starts from the stacking.
+    Anchored& a = anchored_of(lb);
+    a.top = p.haut;
+    a.height = p.hauteur - (a.anchor == Anchor::all ? height() - design_height : 0);
+    place_anchored(a);
   };
   apply(LB_actives, h.actives);
   apply(LB_attente, h.attente);

@@ -80,18 +80,21 @@ void TF_qx::sauvegarde_auto() {
 void TF_qx::b_saveClick() {
   const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_manuel);
   save_seance(nom, fiches, couleurs_affichees());
+  journal(evenement_seul(Evenement::sauvegarde_manuelle, nom));
   platform_.dialogs.message(QString::fromUtf8("séance sauvegardée dans le fichier : ") + to_qt(nom));
 }
 
 void TF_qx::B_seanceClick() {
-  // Both cases of the extension, so that the program's own files show on a
-  // file system that tells them apart.
+  // Qt's dialog matches the pattern whatever the case of the extension.
   const std::optional<QString> choisi =
       platform_.dialogs.open_file(QString::fromUtf8("Choisir le fichier SEANCE à charger"),
-                                  QStringLiteral("Fichiers seance (*.dat *.DAT)"), QDir::currentPath());
+                                  QStringLiteral("Fichiers seance (*.dat)"), QDir::currentPath());
   // The whole file is checked before the table changes; on an error neither
   // the table nor the window changes.
-  if (choisi) charger_seance(fiches, chemin(*choisi));
+  if (choisi) {
+    charger_seance(fiches, chemin(*choisi));
+    journal(evenement_seul(Evenement::chargement, from_qt(*choisi)));
+  }
   // A cancelled load refreshes too. noire ends with the refresh.
   noire();
 }
@@ -114,15 +117,16 @@ void TF_qx::B_aideClick() { platform_.launcher.open_in_editor(fichier_aide); }
 void TF_qx::principale() {
   // The clock runs from the window's creation, whatever becomes of the rest.
   Timer60->start();
-  // No step has a fallback: a failure ends the start-up there, and the
-  // window opens with what the earlier steps did.
+  // A failing step shows its error and the start-up goes on: stopping there
+  // would leave the whole day without its automatic session file.
   guarded([this] {
     tic_minute = false;
     Label_depassement->set_caption(QString());
     Label_interdiction->set_caption(QString());
     Label_maxi->set_caption(QString());
 
-    const t_parametres p = lire_param();
+    t_parametres p = parametres_par_defaut;
+    guarded([&] { p = lire_param(); });
     set_background(Label_actives, p.couleur_actives);
     set_background(LB_actives, p.couleur_actives);
     set_background(Label_attente, p.couleur_attente);
@@ -138,8 +142,9 @@ void TF_qx::principale() {
     E_temps_max->setText(QStringLiteral("10"));
 
     nom_fichier_auto = nom_seance(platform_.clock.now()) + std::string(suffixe_auto);
+    demarrer_journal();
 
-    B_recharger_listesClick();
+    guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
     affichage();
   });
@@ -149,6 +154,7 @@ void TF_qx::FormClose() {
   // Written whatever case_save says.
   const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_final);
   save_seance(nom, fiches, couleurs_affichees());
+  journal(evenement_seul(Evenement::fermeture, nom));
 }
 
 void TF_qx::closeEvent(QCloseEvent* event) {

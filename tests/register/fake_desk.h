@@ -54,6 +54,9 @@ class FakeDesk : public Desk {
     return false;
   }
   void noire() override { ++noires; }
+
+  std::vector<t_evenement> evenements;
+  void journal(const t_evenement& e) override { evenements.push_back(e); }
 };
 
 }  // namespace qx30::testing

@@ -151,7 +151,7 @@ class Boites : public Dialogs {
   }
   void error(const QString& text) override { errors << text; }
   std::optional<std::uint32_t> colour() override { return std::nullopt; }
-  std::optional<QFont> font(const QFont&) override { return std::nullopt; }
+  std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
@@ -477,9 +477,11 @@ TEST(Soak, ADayAtTheField) {
     EXPECT_EQ(entier(r, 68), a.vols);
     if (::testing::Test::HasFailure()) return;
   }
-  // Some five thousand saves leave no temporary file behind.
-  QStringList attendus = {QString::fromStdString(w.nom_fichier_auto), "commentaires.txt", "frequences.txt",
-                          "parametres.ini", "pilotes.txt"};
+  // Some five thousand saves leave no temporary file behind; the journal is
+  // named after the session, as the automatic file is.
+  const std::string seance = w.nom_fichier_auto.substr(0, w.nom_fichier_auto.find("_seance"));
+  QStringList attendus = {QString::fromStdString(seance + "_journal.csv"), QString::fromStdString(w.nom_fichier_auto),
+                          "commentaires.txt", "frequences.txt", "parametres.ini", "pilotes.txt"};
   EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name), attendus);
 
   std::printf("%d starts, %d landings, %d queued, %d taken out of the queue\n", j.decollages, j.atterrissages,

@@ -70,6 +70,12 @@ TEST(Textes, ListFilesInEitherCodePage) {
   EXPECT_EQ(lire_lignes(dossier / "utf8.txt"), (Lignes{"Fran\xE7ois", "Jos\xE9"}));
   ecrire_texte(dossier / "ansi.txt", "Fran\xE7ois\nJos\xE9");
   EXPECT_EQ(lire_lignes(dossier / "ansi.txt"), (Lignes{"Fran\xE7ois", "Jos\xE9"}));
+  // Decided line by line: one Windows-1252 line added to a UTF-8 file, and a
+  // Windows-1252 line right after a byte order mark.
+  ecrire_texte(dossier / "melange.txt", "\xEF\xBB\xBFS\xC3\xA9" "bastien\r\nH\xE9l\xE8ne\r\nJos\xC3\xA9\r\n");
+  EXPECT_EQ(lire_lignes(dossier / "melange.txt"), (Lignes{"S\xE9" "bastien", "H\xE9l\xE8ne", "Jos\xE9"}));
+  ecrire_texte(dossier / "bom.txt", "\xEF\xBB\xBF\xC9ric\nA\xC3\xAF" "cha");
+  EXPECT_EQ(lire_lignes(dossier / "bom.txt"), (Lignes{"\xC9ric", "A\xEF" "cha"}));
   ecrire_texte(dossier / "vide.txt", "");
   EXPECT_EQ(lire_lignes(dossier / "vide.txt"), Lignes{});
   try {

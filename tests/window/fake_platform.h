@@ -20,9 +20,9 @@ class ScriptedDialogs : public Dialogs {
   QStringList messages, questions, errors;
   std::deque<bool> answers;
   std::deque<std::optional<std::uint32_t>> colours;
-  std::deque<std::optional<QFont>> fonts;
+  std::deque<std::optional<FontChoice>> fonts;
   std::deque<std::optional<QString>> files;
-  QFont font_offered;
+  FontChoice font_offered;
   QString file_folder;
   std::function<void()> meanwhile;
 
@@ -37,7 +37,7 @@ class ScriptedDialogs : public Dialogs {
     run_meanwhile();
   }
   std::optional<std::uint32_t> colour() override { return take(colours); }
-  std::optional<QFont> font(const QFont& initial) override {
+  std::optional<FontChoice> font(const FontChoice& initial) override {
     font_offered = initial;
     return take(fonts);
   }
@@ -50,14 +50,13 @@ class ScriptedDialogs : public Dialogs {
   void run_meanwhile() {
     if (auto run = std::exchange(meanwhile, nullptr)) run();
   }
+  // Copies, not moves: GCC 12 takes a moved optional for uninitialised.
   template <class T>
   static T take(std::deque<T>& queue) {
-    T out{};
-    if (!queue.empty()) {
-      out = std::move(queue.front());
-      queue.pop_front();
-    }
-    return out;
+    if (queue.empty()) return T{};
+    const T front = queue.front();
+    queue.pop_front();
+    return front;
   }
 };
 

@@ -47,6 +47,51 @@ TEST_F(StorageWindow, StartUpShowsTheSavedColoursTheListsAndTheClock) {
             (std::vector<std::string>{"frequences.txt", "pilotes.txt", "commentaires.txt", "aide.txt"}));
 }
 
+// A failing step shows its one error box and the start-up goes on, so that
+// the day is saved from its first refresh to the close.
+TEST(Startup, AFailingStepIsReportedAndTheDayIsStillSaved) {
+  const struct {
+    const char* fichier;  // written over the good files; nullptr: removed
+    const char* contenu;
+    QString erreur;
+  } cas[] = {
+      {"parametres.ini", nullptr, "File not found."},
+      {"parametres.ini", "0123456789012345678", "Read beyond end of file."},
+      {"frequences.txt", nullptr, "Cannot open file frequences.txt."},
+      {"frequences.txt", "35010\n\n41000\n", "'' is not a valid integer value."},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.erreur.toStdString());
+    testing::WorkingFolder folder;
+    testing::FakePlatform fake;
+    TF_qx window{fake.platform()};
+    write_file("parametres.ini", testing::couleurs_du_layout);
+    write_file("frequences.txt", "35010\r\n");
+    write_file("pilotes.txt", "Vert\r\n");
+    write_file("commentaires.txt", "planeur\r\n");
+    if (c.contenu) write_file(c.fichier, c.contenu);
+    else QFile::remove(c.fichier);
+
+    window.principale();
+    window.show();
+    EXPECT_EQ(fake.dialogs.errors, QStringList{c.erreur});
+    EXPECT_EQ(background_of(window.LB_noire), 0x00F0CAA6u);
+    EXPECT_EQ(window.Label_heure->text(), "05/12/2026 14:07");
+    EXPECT_EQ(window.Label_liste->text(), testing::u8("0 enregistré(s)."));
+    EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
+    EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
+
+    window.CB_freq->load_items({"35010"});
+    window.CB_freq->choose(0);
+    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
+    EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 72);
+    fake.clock.time = {2026, 12, 5, 18, 45, 0};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
+    EXPECT_EQ(fake.dialogs.errors.size(), 1);
+  }
+}
+
 TEST_F(StorageWindow, SaveByHandThenLoadBringsTheFlightBack) {
   register_entry("35010", "Vert");
   register_entry("72130", "bleu");

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -11,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "window/look.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_printer.h"
 #include "window/qt_text.h"
@@ -63,6 +67,25 @@ TEST(QtDialogs, BoxesHaveTheirCaptionsIconsAndButtons) {
 }
 
 // The window with the real boxes; the fake ones stay at hand in `fake`.
+// The real font dialog, confirmed without a change: it opened on the face the
+// lists show, bold, and gives back their very font and colour.
+TEST(QtDialogs, FontDialogLeftAsItOpenedGivesBackTheListsFont) {
+  const QFont lists = list_font(11, true);
+  QFont opened_on;
+  when_shown<QWidget>([&](QWidget* box) {
+    auto* part = box->findChild<QFontDialog*>();
+    ASSERT_NE(part, nullptr);
+    opened_on = part->currentFont();
+    box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  const std::optional<FontChoice> chosen = QtDialogs().font({lists, QColor(Qt::darkBlue)});
+  EXPECT_EQ(opened_on.family(), QFontInfo(lists).family());
+  EXPECT_TRUE(opened_on.bold());
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->font, lists);
+  EXPECT_EQ(chosen->colour, QColor(Qt::darkBlue));
+}
+
 struct RealToolkit : testing::WindowAtWork<QtDialogs> {};
 
 TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
@@ -93,6 +116,7 @@ TEST(WindowEdge, ErrorBoxTextAndCodePage) {
   for (auto [message, shown] : endings) EXPECT_EQ(error_box_text(message), QString::fromUtf8(shown)) << shown;
   EXPECT_EQ(to_qt("fr\xE9quence \x80"), QString::fromUtf8("fréquence €"));
   EXPECT_EQ(from_qt(QString::fromUtf8("é € Łukasz 😀!")), "\xE9 \x80 ?ukasz ?!");
+  EXPECT_EQ(SortedList().textElideMode(), Qt::ElideNone);  // a long line is cut at the list's edge
 }
 
 TEST_F(RealToolkit, APrintJobComesOutPageAfterPage) {

@@ -14,6 +14,9 @@ struct WorkingFolder {
   ~WorkingFolder() { QDir::setCurrent(previous); }
 };
 
+// The layout's colours as parametres.ini holds them.
+inline const QByteArray couleurs_du_layout = QByteArray::fromHex("00ff0000ffff0000ffffff00a6caf00018000080");
+
 inline bool write_file(const QString& name, const QByteArray& bytes) {
   QFile f(name);
   return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

@@ -2,12 +2,19 @@
 // Every modal box of the program goes through this interface, so that tests
 // drive the real window and answer the boxes without a person.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 namespace qx30 {
+
+// A font with the colour of its text.
+struct FontChoice {
+  QFont font;
+  QColor colour;
+};
 
 class Dialogs {
  public:
@@ -22,8 +29,9 @@ class Dialogs {
   virtual void error(const QString& text) = 0;
   // A colour as 0x00BBGGRR, or nothing when cancelled.
   virtual std::optional<std::uint32_t> colour() = 0;
-  // A font, starting from the given one, or nothing when cancelled.
-  virtual std::optional<QFont> font(const QFont& initial) = 0;
+  // A font and its colour, starting from the given ones, or nothing when
+  // cancelled. Confirmed without a change, it gives back the given font.
+  virtual std::optional<FontChoice> font(const FontChoice& initial) = 0;
   // A file name with its path, or nothing when cancelled.
   virtual std::optional<QString> open_file(const QString& title, const QString& filter,
                                            const QString& folder) = 0;

@@ -11,7 +11,7 @@ class QtDialogs : public Dialogs {
   bool question(const QString& text) override;
   void error(const QString& text) override;
   std::optional<std::uint32_t> colour() override;
-  std::optional<QFont> font(const QFont& initial) override;
+  std::optional<FontChoice> font(const FontChoice& initial) override;
   std::optional<QString> open_file(const QString& title, const QString& filter,
                                    const QString& folder) override;
 };

@@ -1,0 +1,99 @@
+// Start-up as the operator sees it: from the launch of the program to its
+// window shown and painted, against a bare Qt window of the same size
+// started the same way. Each start is a fresh process (this program run
+// again with --premiere-fenetre), so each pays for loading its libraries
+// and fonts.
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "bench/donnees.h"
+#include "bench/mesures.h"
+#include "bench/plateforme.h"
+#include "window/tf_qx.h"
+
+namespace qx30::bench {
+
+namespace {
+
+// Told when the window receives its first paint event; the event loop
+// paints the whole window in the same pass.
+class PremierePeinture : public QObject {
+ public:
+  bool peint = false;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) peint = true;
+    return false;
+  }
+};
+
+double mediane(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_point lancement, int argc,
+                     char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("qx30"));
+  Plateforme fake;
+  std::unique_ptr<QWidget> fenetre;
+  if (quoi == "qx30") {
+    auto f = std::make_unique<TF_qx>(fake.platform());
+    f->principale();
+    fenetre = std::move(f);
+  } else {
+    fenetre = std::make_unique<QWidget>();
+    fenetre->resize(792, 533);
+  }
+  PremierePeinture filtre;
+  fenetre->installEventFilter(&filtre);
+  fenetre->show();
+  const auto limite = lancement + std::chrono::seconds(20);
+  while (!filtre.peint && std::chrono::steady_clock::now() < limite)
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+  const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - lancement;
+  if (!filtre.peint || !fake.boites.erreurs.isEmpty()) return 1;
+  std::printf("%.3f\n", duree.count());
+  return 0;
+}
+
+Demarrages demarrages_compares(int fois) {
+  QTemporaryDir dossier;
+  garnir_dossier(dossier.path());
+  auto une = [&](const char* quoi) {
+    QProcess p;
+    p.setWorkingDirectory(dossier.path());
+    // The launch time goes along: the clock is the same in both processes.
+    const auto lancement = std::chrono::steady_clock::now().time_since_epoch();
+    p.start(QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--premiere-fenetre=") + quoi,
+             QString::number(std::chrono::duration_cast<std::chrono::nanoseconds>(lancement).count())});
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return -1.0;
+    bool ok = false;
+    const double ms = QString::fromLatin1(p.readAllStandardOutput()).trimmed().toDouble(&ok);
+    return ok ? ms : -1.0;
+  };
+  std::vector<double> nue, qx30;
+  // The first of each fills the disk cache; alternated, so both see the
+  // same neighbours on a shared machine.
+  for (int i = 0; i <= fois; ++i) {
+    const double n = une("nue");
+    const double q = une("qx30");
+    if (n < 0 || q < 0) return {};
+    if (i == 0) continue;
+    nue.push_back(n);
+    qx30.push_back(q);
+  }
+  return {mediane(nue), mediane(qx30)};
+}
+
+}  // namespace qx30::bench
