@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "qt_print.h"
+#include "window_at_work.h"
 #include "window/platform/qt_launcher.h"
 
 namespace qx30 {

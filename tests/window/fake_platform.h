@@ -1,15 +1,70 @@
 #pragma once
-// The outside world of a window under test: boxes answered by the test, a
-// clock it sets, an editor launch and a printer it only records.
+// The outside world of a window under test, answered and recorded by the test.
 
+#include <QStringList>
+#include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "fake_clock.h"
-#include "scripted_dialogs.h"
 #include "window/tf_qx.h"
 
 namespace qx30::testing {
+
+// Every box shown is recorded; questions and dialogs take their answers from
+// queues, an empty queue answering No or cancel. `meanwhile` runs once inside
+// the next question or error box, as a timer event does in a modal box.
+class ScriptedDialogs : public Dialogs {
+ public:
+  QStringList messages, questions, errors;
+  std::deque<bool> answers;
+  std::deque<std::optional<std::uint32_t>> colours;
+  std::deque<std::optional<FontChoice>> fonts;
+  std::deque<std::optional<QString>> files;
+  FontChoice font_offered;
+  QString file_folder;
+  std::function<void()> meanwhile;
+
+  void message(const QString& text) override { messages << text; }
+  bool question(const QString& text) override {
+    questions << text;
+    run_meanwhile();
+    return take(answers);
+  }
+  void error(const QString& text) override {
+    errors << text;
+    run_meanwhile();
+  }
+  std::optional<std::uint32_t> colour() override { return take(colours); }
+  std::optional<FontChoice> font(const FontChoice& initial) override {
+    font_offered = initial;
+    return take(fonts);
+  }
+  std::optional<QString> open_file(const QString&, const QString&, const QString& folder) override {
+    file_folder = folder;
+    return take(files);
+  }
+
+ private:
+  void run_meanwhile() {
+    if (auto run = std::exchange(meanwhile, nullptr)) run();
+  }
+  // Copies, not moves: GCC 12 takes a moved optional for uninitialised.
+  template <class T>
+  static T take(std::deque<T>& queue) {
+    if (queue.empty()) return T{};
+    const T front = queue.front();
+    queue.pop_front();
+    return front;
+  }
+};
+
+class FakeClock : public Clock {
+ public:
+  t_date_heure time{2026, 12, 5, 14, 7, 30};
+  t_date_heure now() override { return time; }
+};
 
 class FakeLauncher : public Launcher {
  public:
@@ -17,28 +72,17 @@ class FakeLauncher : public Launcher {
   void open_in_editor(const std::string& file_name) override { opened.push_back(file_name); }
 };
 
-// Pages of a fixed height; every drawn text is recorded with its page.
+// One endless page; every text drawn is recorded.
 class FakePrinter : public Printer, public Canvas {
  public:
-  struct Drawn {
-    int page, x, y;
-    std::string text;
-  };
   std::optional<QString> name = QStringLiteral("Bureau");
-  int height = 3000;
-  int line_height = 50;
-  int page = 0;
-  std::vector<Drawn> drawn;
-
+  std::vector<std::string> drawn;
   std::optional<QString> default_printer() override { return name; }
-  void print(const std::function<void(Canvas&)>& layout) override {
-    page = 1;
-    layout(*this);
-  }
-  int text_height(const std::string&) override { return line_height; }
-  void draw_text(int x, int y, const std::string& text) override { drawn.push_back({page, x, y, text}); }
-  int page_height() override { return height; }
-  void new_page() override { ++page; }
+  void print(const std::function<void(Canvas&)>& layout) override { layout(*this); }
+  int text_height(const std::string&) override { return 50; }
+  void draw_text(int, int, const std::string& text) override { drawn.push_back(text); }
+  int page_height() override { return 1'000'000; }
+  void new_page() override {}
 };
 
 struct FakePlatform {

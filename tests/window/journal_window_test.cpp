@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "fake_platform.h"
-#include "list_lines.h"
+#include "window_at_work.h"
 #include "working_folder.h"
 #include "window/tf_qx.h"
 
