@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,10 +67,15 @@ class FakeClock : public Clock {
   t_date_heure now() override { return time; }
 };
 
+// Without an editor it fails as the real one does.
 class FakeLauncher : public Launcher {
  public:
   std::vector<std::string> opened;
-  void open_in_editor(const std::string& file_name) override { opened.push_back(file_name); }
+  bool no_editor = false;
+  void open_in_editor(const std::string& file_name) override {
+    if (no_editor) throw std::runtime_error("No text editor was found to open " + file_name);
+    opened.push_back(file_name);
+  }
 };
 
 // One endless page; every text drawn is recorded.

@@ -1,140 +1,104 @@
-// The operator's controls reach their handlers and the window shows the
-// outcome: buttons and double-clicks move the selected entry between the
-// lists and the counts follow; the limit fields and option boxes refresh; a
-// tick leaves the registered list alone and keeps the operator's selections;
-// printing asks with the printer's name and prints on Yes only.
+// The operator's controls reach their handlers: every button and double-click
+// acts on the selected entry or opens its file, typed text is taken as typed,
+// and a handler's failure shows its box.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
 
 #include "window_at_work.h"
 
 namespace qx30 {
 namespace {
 
-using testing::line_with;
 using testing::row_of;
+using testing::u8;
 
 struct OperationsWindow : testing::WindowAtWork<> {
-  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "41020", "41030"}); }
-  void type_over(QLineEdit* edit, const char* text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-  void expect_counted(const Caption* label, int count) {
-    EXPECT_TRUE(label->text().startsWith(QString::number(count) + ' ')) << label->text().toStdString();
+  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130"}); }
+  // The list holding entry `numero`, or "gone"; with no entry, the file the
+  // editor opened last.
+  QString where(int numero) {
+    if (numero == 0) return fake.launcher.opened.empty() ? "" : QString::fromStdString(fake.launcher.opened.back());
+    for (SortedList* lb : {window.LB_liste, window.LB_attente, window.LB_actives})
+      if (row_of(lb, numero) >= 0) return lb->objectName();
+    return "gone";
   }
 };
 
-TEST_F(OperationsWindow, ButtonsAndDoubleClicksMoveTheSelectedEntry) {
-  for (const char* f : {"26000", "35010", "41000", "50000"}) register_entry(f, "p");
-  register_entry("50000", "avion");  // sorts before "Bleu" though "B" comes before "a"
-  register_entry("50000", "Bleu");
-  EXPECT_EQ(window.CB_freq->chosen(), -1);
-  EXPECT_LT(row_of(window.LB_liste, 5), row_of(window.LB_liste, 6));
-  using List = SortedList* TF_qx::*;
-  const List L = &TF_qx::LB_liste, A = &TF_qx::LB_attente, V = &TF_qx::LB_actives;
+TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
+  for (const char* f : {"26000", "35010", "41000", "50000", "72130"}) register_entry(f, "p");
   const struct {
     const char* control;  // a button, or the list double-clicked
-    List from;
-    int numero;
-    List to;  // none: the entry is gone
-  } moves[] = {{"B_attente", L, 1, A},  {"B_retirer_attente", A, 1, L}, {"B_debut_vol", L, 1, V},
-               {"LB_liste", L, 2, V},   {"B_attente", L, 3, A},         {"B_fin_attente", A, 3, V},
-               {"B_fin_vol", V, 1, L},  {"LB_actives", V, 2, L},        {"B_attente", L, 4, A},
-               {"LB_attente", A, 4, V}, {"B_supprimer", L, 6, nullptr}};
-  for (const auto& m : moves) {
-    SCOPED_TRACE(std::string(m.control) + " [" + std::to_string(m.numero) + "]");
+    int numero;           // the entry selected first; 0: none
+    const char* outcome;
+  } cases[] = {
+      {"B_attente", 1, "LB_attente"},        {"B_retirer_attente", 1, "LB_liste"}, {"B_debut_vol", 1, "LB_actives"},
+      {"LB_liste", 2, "LB_actives"},         {"B_attente", 3, "LB_attente"},       {"B_fin_attente", 3, "LB_actives"},
+      {"B_fin_vol", 1, "LB_liste"},          {"LB_actives", 2, "LB_liste"},        {"B_attente", 4, "LB_attente"},
+      {"LB_attente", 4, "LB_actives"},       {"B_supprimer", 5, "gone"},           {"B_ajout_freq", 0, "frequences.txt"},
+      {"B_ajout_pilote", 0, "pilotes.txt"},  {"B_ajout_comm", 0, "commentaires.txt"},
+      {"B_aide", 0, "aide.txt"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.control) + " [" + std::to_string(c.numero) + "]");
     dialogs.answers = {true};
-    auto* button = window.findChild<QPushButton*>(m.control);
-    click_line(window.*m.from, m.numero, !button);
+    auto* button = window.findChild<QPushButton*>(c.control);
+    if (c.numero) click_line(window.findChild<SortedList*>(where(c.numero)), c.numero, !button);
     if (button) click(button);
-    EXPECT_EQ(row_of(window.*m.from, m.numero), -1);
-    EXPECT_TRUE(m.to ? row_of(window.*m.to, m.numero) >= 0 : !est_presente(window.fiches[m.numero]));
-    EXPECT_EQ(window.LB_noire->line_count() > 0, window.LB_actives->line_count() > 0);
-    const int attente = window.LB_attente->line_count(), actives = window.LB_actives->line_count();
-    expect_counted(window.Label_liste, window.LB_liste->line_count() + attente + actives);
-    expect_counted(window.Label_attente, attente);
-    expect_counted(window.Label_actives, actives);
-    expect_counted(window.Label_noire, window.LB_noire->line_count());
+    EXPECT_EQ(where(c.numero), c.outcome);
   }
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
-  dialogs.answers = {true};
-  click(window.B_raz);
-  EXPECT_EQ(window.fiches[1].nbre_evolutions, 0);
-  expect_stacked();
 }
 
-TEST_F(OperationsWindow, LimitFieldsAndOptionBoxesRefreshTheWindow) {
-  for (const char* f : {"41000", "41020", "41030"}) register_entry(f, "p");
-  start(1);
-  start(2);
-  type_over(window.E_nbre_max, "2");
-  EXPECT_FALSE(window.Label_maxi->text().isEmpty());
-  type_over(window.E_nbre_max, "0");  // corrected under the operator's keys, and refreshed
-  EXPECT_EQ(window.E_nbre_max->text(), "5");
-  EXPECT_TRUE(window.Label_maxi->text().isEmpty());
-  minute_at(14, 8);
-  minute_at(14, 9);
-  type_over(window.E_temps_max, "1");
-  EXPECT_FALSE(window.Label_depassement->text().isEmpty());
+// A handler that throws shows one error box and the window goes on.
+TEST_F(OperationsWindow, AFailingHandlerShowsItsErrorBox) {
+  fake.launcher.no_editor = true;
+  click(window.B_aide);
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
+  EXPECT_TRUE(window.isVisible());
+}
 
-  // Each option box rebuilds the interdiction list without its own kind of line.
-  const int all = window.LB_noire->line_count();
-  const auto shown = [&](const char* kind) { return !window.LB_noire->findItems(kind, Qt::MatchContains).isEmpty(); };
-  for (auto [box, kind] : {std::pair{window.case_intermodulation, "intermod"}, {window.case_freq_image, "image"}}) {
-    ASSERT_TRUE(shown(kind));
-    click(box);
-    EXPECT_FALSE(shown(kind)) << kind;
-    expect_counted(window.Label_noire, window.LB_noire->line_count());
-    click(box);
-    EXPECT_EQ(window.LB_noire->line_count(), all);
+// With the window active, Enter and a click elsewhere move the focus as on a
+// desktop: typed text never turns into an item of the list.
+TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
+  const struct {
+    const char* box;      // the field typed into; the others hold chosen items
+    const char* text;     // typed over what the field shows
+    bool enter;           // Enter after typing; otherwise the click on "enregistrer" ends it
+    const char* libelle;  // the registered entry's text; nullptr: the frequency is refused
+  } cases[] = {
+      {"CB_freq", "41000", false, nullptr},
+      {"CB_freq", "7", true, nullptr},
+      {"CB_pilote", "vert", true, "35010_vert_planeur_"},
+      {"CB_comm", "PLANEUR", false, "35010_Vert_PLANEUR_"},
+  };
+  window.CB_pilote->load_items({"bleu", "Vert"});
+  window.CB_comm->load_items({"planeur", "."});
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " " + c.text);
+    window.fiches = t_fiches{};
+    window.affichage();
+    dialogs.messages.clear();
+    window.CB_freq->choose(window.CB_freq->findText("35010"));
+    window.CB_pilote->choose(window.CB_pilote->findText("Vert"));
+    window.CB_comm->choose(window.CB_comm->findText("planeur"));
+    auto* box = window.findChild<ChoiceBox*>(c.box);
+    box->setFocus();
+    ASSERT_TRUE(box->lineEdit()->hasFocus());
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), c.text);
+    if (c.enter) QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QSignalSpy focus_moves(qApp, &QApplication::focusChanged);
+    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
+    ASSERT_GE(focus_moves.count(), 1) << "the field never lost the focus";
+    EXPECT_EQ(window.LB_liste->line_count(), c.libelle ? 1 : 0);
+    if (c.libelle) EXPECT_EQ(window.fiches[1].libelle, c.libelle);
+    else EXPECT_EQ(box->edit_text(), u8(c.text));
   }
-  // The 20 kHz spacing shows in the check of the registered 41030.
-  ASSERT_TRUE(line_with(window.LB_liste, 3).contains("-("));
-  click(window.case_ecart20);
-  EXPECT_FALSE(line_with(window.LB_liste, 3).contains("-("));
-  EXPECT_TRUE(dialogs.errors.isEmpty());
-}
-
-TEST_F(OperationsWindow, ATickKeepsTheOperatorsSelections) {
-  fake.clock.time.minute = 8;
-  QMetaObject::invokeMethod(window.Timer60, "timeout");
-  EXPECT_EQ(window.Label_heure->text(), "05/12/2026 14:08");
-  for (const char* f : {"26000", "35010", "41000", "50000"}) register_entry(f, "p");
-  start(1);
-  start(2);
-  queue(3);
-  click_line(window.LB_liste, 4);
-  click_line(window.LB_actives, 2);
-  click_line(window.LB_attente, 3);
-  const QListWidgetItem* registered = window.LB_liste->item(0);
-  const QString before = line_with(window.LB_actives, 2);
-
-  minute_at(14, 10);
-  EXPECT_EQ(window.LB_liste->item(0), registered);  // not rebuilt
-  EXPECT_EQ(window.LB_liste->selected(), row_of(window.LB_liste, 4));
-  EXPECT_NE(line_with(window.LB_actives, 2), before);  // rebuilt with the minute
-  EXPECT_EQ(window.LB_actives->selected(), row_of(window.LB_actives, 2));
-  EXPECT_EQ(window.LB_attente->selected(), row_of(window.LB_attente, 3));
-  click(window.B_fin_attente);  // the kept selection is the one acted on
-  EXPECT_GE(row_of(window.LB_actives, 3), 0);
-  EXPECT_NE(window.LB_liste->item(0), registered);
-}
-
-TEST_F(OperationsWindow, AsksWithThePrinterNameAndPrintsOnYesOnly) {
-  register_entry("35010", "Vert");
-  click(window.B_imprimer);
-  ASSERT_EQ(dialogs.questions.size(), 1);
-  EXPECT_TRUE(dialogs.questions[0].contains(" Bureau ")) << dialogs.questions[0].toStdString();
-  EXPECT_TRUE(fake.printer.drawn.empty());
-  dialogs.answers = {true};
-  click(window.B_imprimer);
-  ASSERT_FALSE(fake.printer.drawn.empty());
-  // The heading carries the clock and the count as the window shows them.
-  EXPECT_NE(fake.printer.drawn[0].find("05/12/2026 14:07   1 enregistr"), std::string::npos) << fake.printer.drawn[0];
-  fake.printer.name.reset();
-  click(window.B_imprimer);
-  EXPECT_EQ(dialogs.errors, QStringList{"There is no default printer currently selected."});
-  EXPECT_EQ(dialogs.questions.size(), 2);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #pragma once
-// The window as the operator finds it during a session, for the tests that
-// work it through its controls: in a working folder of its own, automatic
-// save off, shown, the clock label set by one tick (05/12/2026 14:07), boxes
-// answered by `Boxes`.
+// The window as the operator finds it during a session: in a working folder
+// of its own, shown, the clock at 05/12/2026 14:07:30, boxes answered by
+// `Boxes`.
 
-#include <QCheckBox>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -25,9 +23,6 @@ inline int row_of(const SortedList* lb, int numero) {
     if (lb->line(i).contains(QStringLiteral("[%1]").arg(numero))) return i;
   return -1;
 }
-inline QString line_with(const SortedList* lb, int numero) {
-  return row_of(lb, numero) < 0 ? QString("(none)") : lb->line(row_of(lb, numero));
-}
 
 template <class Boxes = ScriptedDialogs>
 struct WindowAtWork : ::testing::Test {
@@ -36,12 +31,24 @@ struct WindowAtWork : ::testing::Test {
   Boxes dialogs;
   TF_qx window{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
 
-  // Opens the session with these frequencies in the frequency list.
+  // Opens the session with these frequencies, automatic save off.
   void open_with(const QStringList& frequencies) {
     window.case_save->setChecked(false);
     window.CB_freq->load_items(frequencies);
     window.show();
     window.Timer60Timer();
+  }
+  void write_day_files() {
+    write_file("parametres.ini", couleurs_du_layout);
+    write_file("frequences.txt", "35010\r\n72130\r\n");
+    write_file("pilotes.txt", "Vert\r\nbleu\r\n");
+    write_file("commentaires.txt", "planeur\r\n");
+  }
+  // Starts the program as the operator does, from its files.
+  void start_up() {
+    write_day_files();
+    window.principale();
+    window.show();
   }
   void register_entry(const QString& freq, const QString& pilote) {
     window.CB_freq->choose(window.CB_freq->findText(freq));
@@ -50,7 +57,6 @@ struct WindowAtWork : ::testing::Test {
     click(window.B_enregistrer);
   }
   void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-  void press(QPushButton* b) { click(b); }
   void click_line(SortedList* lb, int numero, bool twice = false) {
     const int row = row_of(lb, numero);
     ASSERT_GE(row, 0) << "no line [" << numero << "] in " << lb->objectName().toStdString();
@@ -62,27 +68,10 @@ struct WindowAtWork : ::testing::Test {
     click_line(window.LB_liste, numero);
     click(window.B_debut_vol);
   }
-  void queue(int numero) {
-    click_line(window.LB_liste, numero);
-    click(window.B_attente);
-  }
   void minute_at(int heure, int minute) {
     fake.clock.time.heure = heure;
     fake.clock.time.minute = minute;
     window.Timer60Timer();
-  }
-  // The entry lists as the refresh stacks them: one under the other, the
-  // registered list down to the captions below it, every line of the two
-  // upper lists in sight.
-  void expect_stacked() {
-    const TF_qx& w = window;
-    EXPECT_EQ(w.LB_attente->y(), w.LB_actives->geometry().bottom() + 2);
-    EXPECT_EQ(w.LB_liste->y(), w.LB_attente->geometry().bottom() + 2);
-    EXPECT_EQ(w.LB_liste->geometry().bottom() + 2, w.Label1->y());
-    for (const SortedList* lb : {w.LB_actives, w.LB_attente}) {
-      const QRect last = lb->visualItemRect(lb->item(lb->line_count() - 1));  // empty for no line
-      EXPECT_LT(last.bottom(), lb->viewport()->height()) << lb->objectName().toStdString();
-    }
   }
 };
 
