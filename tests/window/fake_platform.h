@@ -13,51 +13,36 @@
 
 namespace qx30::testing {
 
-// Every box shown is recorded; questions and dialogs take their answers from
-// queues, an empty queue answering No or cancel. `meanwhile` runs once inside
-// the next question or error box, as a timer event does in a modal box.
+// Every box shown is recorded; questions take their answers from a queue, an
+// empty queue answering No; the colour, font and file dialogs are cancelled.
+// `meanwhile` runs once inside the next question or error box, as a timer
+// event does in a modal box.
 class ScriptedDialogs : public Dialogs {
  public:
   QStringList messages, questions, errors;
   std::deque<bool> answers;
-  std::deque<std::optional<std::uint32_t>> colours;
-  std::deque<std::optional<FontChoice>> fonts;
-  std::deque<std::optional<QString>> files;
-  FontChoice font_offered;
-  QString file_folder;
   std::function<void()> meanwhile;
 
   void message(const QString& text) override { messages << text; }
   bool question(const QString& text) override {
     questions << text;
     run_meanwhile();
-    return take(answers);
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
   }
   void error(const QString& text) override {
     errors << text;
     run_meanwhile();
   }
-  std::optional<std::uint32_t> colour() override { return take(colours); }
-  std::optional<FontChoice> font(const FontChoice& initial) override {
-    font_offered = initial;
-    return take(fonts);
-  }
-  std::optional<QString> open_file(const QString&, const QString&, const QString& folder) override {
-    file_folder = folder;
-    return take(files);
-  }
+  std::optional<std::uint32_t> colour() override { return std::nullopt; }
+  std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
+  std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
 
  private:
   void run_meanwhile() {
     if (auto run = std::exchange(meanwhile, nullptr)) run();
-  }
-  // Copies, not moves: GCC 12 takes a moved optional for uninitialised.
-  template <class T>
-  static T take(std::deque<T>& queue) {
-    if (queue.empty()) return T{};
-    const T front = queue.front();
-    queue.pop_front();
-    return front;
   }
 };
 

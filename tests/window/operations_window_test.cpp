@@ -1,8 +1,9 @@
-// The operator's controls reach their handlers: every button and double-click
-// acts on the selected entry or opens its file, typed text is taken as typed,
-// and a handler's failure shows its box.
+// The window at work with its fakes: every button and double-click reaches its
+// handler, a failing handler shows its box, typed text is taken as typed,
+// start-up with a parameters file missing or cut short, and the journal.
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -11,6 +12,7 @@
 namespace qx30 {
 namespace {
 
+using testing::read_file;
 using testing::row_of;
 using testing::u8;
 
@@ -49,11 +51,7 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
     EXPECT_EQ(where(c.numero), c.outcome);
   }
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
-}
-
-// A handler that throws shows one error box and the window goes on.
-TEST_F(OperationsWindow, AFailingHandlerShowsItsErrorBox) {
-  fake.launcher.no_editor = true;
+  fake.launcher.no_editor = true;  // a handler that throws shows one error box and the window goes on
   click(window.B_aide);
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
@@ -82,7 +80,6 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
     SCOPED_TRACE(std::string(c.box) + " " + c.text);
     window.fiches = t_fiches{};
     window.affichage();
-    dialogs.messages.clear();
     window.CB_freq->choose(window.CB_freq->findText("35010"));
     window.CB_pilote->choose(window.CB_pilote->findText("Vert"));
     window.CB_comm->choose(window.CB_comm->findText("planeur"));
@@ -100,6 +97,56 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
     else EXPECT_EQ(box->edit_text(), u8(c.text));
   }
 }
+
+const char* const journal = "20261205_140730_journal.csv";
+
+struct JournalWindow : testing::WindowAtWork<> {
+  void SetUp() override { start_up(); }
+};
+
+TEST_F(JournalWindow, AShortSessionReadBackInOrder) {
+  register_entry("35010", "Vert");
+  register_entry("35010", "bleu");
+  start(1);
+  start(2);  // the same frequency: refused
+  dialogs.answers = {true};
+  click_line(window.LB_actives, 1);
+  click(window.B_fin_vol);
+  EXPECT_TRUE(window.close());
+  QStringList events;  // the third field of every line after the heading
+  for (const QByteArray& line : read_file(journal).split('\n').mid(1))
+    if (!line.isEmpty()) events << QString::fromLatin1(line.split(';').value(2));
+  EXPECT_EQ(events, (QStringList{"demarrage", "enregistrement", "enregistrement", "autorisation", "refus",
+                                 "fin_evolution", "fermeture"}));
+}
+
+TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
+  ASSERT_TRUE(QFile::remove(journal));
+  ASSERT_TRUE(QDir::current().mkdir(journal));
+  register_entry("35010", "Vert");
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(est_presente(window.fiches[1]));
+  EXPECT_EQ(window.CB_freq->edit_text(), "choisir");  // the handler went on to its end
+}
+
+struct StartUp : testing::WindowAtWork<>, ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StartUp, AFailingParametersFileIsReportedAndTheDayIsStillSaved) {
+  start_up(GetParam() ? std::optional<QByteArray>(GetParam()) : std::nullopt);
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());  // the first refresh's empty session
+  EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
+
+  window.CB_freq->choose(0);
+  click(window.B_enregistrer);
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 72);
+  fake.clock.time = {2026, 12, 5, 18, 45, 0};
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
+  EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingOrNineteenBytes, StartUp, ::testing::Values(nullptr, "0123456789012345678"));
 
 }  // namespace
 }  // namespace qx30

@@ -1,5 +1,6 @@
-// The window's toolkit edge: the real font dialog, a tick inside a real
-// question box, and which editor opens the lists, found without a desktop.
+// What only the toolkit shows: every caption fitting its control, no control
+// over another, a round trip through sizes, the real font dialog, a tick
+// inside a real question box, and which editor opens the lists.
 
 #include <QApplication>
 #include <QColorDialog>
@@ -7,7 +8,9 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QStyleOptionButton>
 #include <QTimer>
+#include <map>
 
 #include "window/look.h"
 #include "window/platform/qt_dialogs.h"
@@ -27,6 +30,49 @@ void when_shown(std::function<void(T*)> inside) {
     ASSERT_NE(box, nullptr);
     inside(box);
   });
+}
+
+struct LayoutWindow : testing::WindowAtWork<> {};
+
+// With the clock and the counts at their widest. Sharing an edge pixel, as
+// the check boxes stacked 16 pixels apart do, is no overlap.
+TEST_F(LayoutWindow, EveryCaptionFitsItsControlAndNoneOverlaps) {
+  open_with({});
+  window.Label_heure->set_caption("06/12/2026 23:59");
+  window.Label_actives->set_caption(testing::u8("60 en évolution"));
+  window.Label_liste->set_caption(testing::u8("998 enregistré(s)"));
+  window.Label_noire->set_caption(testing::u8("9999 interdition(s)."));
+  for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width() -
+                     b->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, b);
+    EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), room) << b->objectName().toStdString();
+  }
+  for (auto* l : window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->objectName().toStdString();
+  const QList<QWidget*> all = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+  for (QWidget* a : all) {
+    EXPECT_TRUE(window.rect().contains(a->geometry())) << a->objectName().toStdString();
+    for (QWidget* b : all)
+      if (a < b && inner(a).intersects(inner(b)))
+        ADD_FAILURE() << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+  }
+}
+
+TEST_F(LayoutWindow, AnySequenceOfSizesComesBackToTheStart) {
+  open_with({});
+  window.affichage();
+  std::map<QString, QRect> start;
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) start[w->objectName()] = w->geometry();
+  const QSize first = window.size();
+  for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), first}) {
+    window.resize(size);
+    window.affichage();
+  }
+  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
 }
 
 struct RealToolkit : testing::WindowAtWork<QtDialogs> {};
@@ -71,7 +117,8 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   click_line(window.LB_liste, 3);
   const QListWidgetItem* registered = window.LB_liste->item(0);
   when_shown<QMessageBox>([&](QMessageBox* box) {
-    minute_at(14, 8);
+    fake.clock.time.minute = 8;
+    window.Timer60Timer();
     EXPECT_EQ(window.LB_liste->item(0), registered);
     EXPECT_EQ(window.LB_liste->selected(), row_of(window.LB_liste, 3));
     for (QAbstractButton* b : box->buttons())
@@ -83,23 +130,18 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   EXPECT_EQ(window.fiches[1].temps_vol, 1);
 }
 
-void write(const QString& name, const QByteArray& text, bool executable) {
-  QFile f(name);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(text);
-  f.close();
-  if (executable) f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-}
-
 // The default entry's program, else the first common editor on the path.
 TEST(FindEditor, DefaultEntryThenThePath) {
   QTemporaryDir dir;
   const QString bin = dir.filePath("bin"), empty = dir.filePath("empty"), data = dir.filePath("data");
   for (const QString& d : {bin, empty, data + "/applications"}) ASSERT_TRUE(QDir().mkpath(d));
-  for (const char* p : {"mousepad", "notes"}) write(bin + "/" + p, "#!/bin/sh\n", true);
-  write(bin + "/gedit", "not a program", false);
-  write(data + "/applications/notes.desktop", "[Desktop Entry]\nExec=notes --new-window %U\n", false);
-  write(data + "/applications/gone.desktop", "[Desktop Entry]\nExec=gone %f\n", false);
+  for (const char* p : {"mousepad", "notes"}) {
+    ASSERT_TRUE(testing::write_file(bin + "/" + p, "#!/bin/sh\n"));
+    QFile::setPermissions(bin + "/" + p, QFile::permissions(bin + "/" + p) | QFileDevice::ExeOwner);
+  }
+  testing::write_file(bin + "/gedit", "not a program");
+  testing::write_file(data + "/applications/notes.desktop", "[Desktop Entry]\nExec=notes --new-window %U\n");
+  testing::write_file(data + "/applications/gone.desktop", "[Desktop Entry]\nExec=gone %f\n");
   const struct {
     const char* default_entry;
     QString path;

@@ -38,15 +38,13 @@ struct WindowAtWork : ::testing::Test {
     window.show();
     window.Timer60Timer();
   }
-  void write_day_files() {
-    write_file("parametres.ini", couleurs_du_layout);
+  // Starts the program as the operator does, from its files; no parameters
+  // file without `parametres`.
+  void start_up(const std::optional<QByteArray>& parametres = couleurs_du_layout) {
     write_file("frequences.txt", "35010\r\n72130\r\n");
     write_file("pilotes.txt", "Vert\r\nbleu\r\n");
     write_file("commentaires.txt", "planeur\r\n");
-  }
-  // Starts the program as the operator does, from its files.
-  void start_up() {
-    write_day_files();
+    if (parametres) write_file("parametres.ini", *parametres);
     window.principale();
     window.show();
   }
@@ -67,11 +65,6 @@ struct WindowAtWork : ::testing::Test {
   void start(int numero) {
     click_line(window.LB_liste, numero);
     click(window.B_debut_vol);
-  }
-  void minute_at(int heure, int minute) {
-    fake.clock.time.heure = heure;
-    fake.clock.time.minute = minute;
-    window.Timer60Timer();
   }
 };
 
