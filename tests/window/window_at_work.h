@@ -1,11 +1,9 @@
 #pragma once
-// The window as the operator finds it during a session: in a working folder
-// of its own, shown, the clock at 05/12/2026 14:07:30, boxes answered by
-// `Boxes`.
+// The window in a working folder of its own, the clock at 05/12/2026
+// 14:07:30, boxes answered by `Boxes`.
 
 #include <QTest>
 #include <gtest/gtest.h>
-#include <ostream>
 
 #include "fake_platform.h"
 #include "working_folder.h"
@@ -14,8 +12,6 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
 
 namespace qx30::testing {
-
-inline QString u8(const char* s) { return QString::fromUtf8(s); }
 
 // Row of the line of entry `numero` (its number in brackets), -1 when none.
 inline int row_of(const SortedList* lb, int numero) {
