@@ -2,6 +2,7 @@
 // over another, a round trip through sizes, the real font dialog, a tick
 // inside a real question box, and which editor opens the lists.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
+#include "window/qt_text.h"
 #include "window_at_work.h"
 
 namespace qx30 {
@@ -67,6 +69,24 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   }
   for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
+  // A screen reader names each list by its hint, and a field by its label.
+  for (SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste, window.LB_noire}) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Name), lb->toolTip());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Description), lb->toolTip());
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.E_nbre_max)->text(QAccessible::Name),
+            window.Label4->text());
+}
+
+// The edge between the core's Windows-1252 bytes and Qt's strings, and the
+// error box's full stop after a last character that sorts beyond ".".
+TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
+  EXPECT_EQ(to_qt("\x80 caf\xE9"), QString::fromUtf8("€ café"));
+  EXPECT_EQ(from_qt(QString::fromUtf8("€ Łukasz")), "\x80 ?ukasz");
+  const std::pair<std::string, QString> cases[] = {
+      {"File not found", "File not found."}, {"Disk full.", "Disk full."}, {"(fin)", "(fin)"},
+      {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
+  for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
 }
 
 struct RealToolkit : testing::WindowAtWork<QtDialogs> {};
