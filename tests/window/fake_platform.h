@@ -14,7 +14,7 @@
 namespace qx30::testing {
 
 // Every box shown is recorded; questions take their answers from a queue (No
-// when empty); the other dialogs are cancelled. `meanwhile` runs once inside
+// when empty); the colour and font dialogs are cancelled. `meanwhile` runs once inside
 // the next question or error box, as a timer event does in a modal box.
 class ScriptedDialogs : public Dialogs {
  public:
@@ -37,7 +37,10 @@ class ScriptedDialogs : public Dialogs {
   }
   std::optional<std::uint32_t> colour() override { return std::nullopt; }
   std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
-  std::optional<QString> open_file(const QString&, const QString&, const QString&) override { return std::nullopt; }
+  std::optional<QString> file;  // the next file chosen; cancelled without one
+  std::optional<QString> open_file(const QString&, const QString&, const QString&) override {
+    return std::exchange(file, std::nullopt);
+  }
 
  private:
   void run_meanwhile() {
