@@ -3,25 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "fake_desk.h"
 #include "register/registration.h"
 
 namespace qx30 {
 namespace {
 
-// Also keeps the order of rebuilds and refreshes, and can play a minute
-// tick while a question is open.
+// Also keeps the order of rebuilds and refreshes.
 struct Bureau : testing::FakeDesk {
   std::vector<std::string> journal;
-  std::function<void()> pendant_question;
   void noire() override { journal.push_back("noire"); }
   void affichage() override { journal.push_back("affichage"); }
-  bool question(const std::string& t) override {
-    if (pendant_question) pendant_question();
-    return FakeDesk::question(t);
-  }
 };
 
 using Operation = void (*)(t_fiches&, Desk&);
