@@ -19,6 +19,17 @@ using Octets = std::vector<std::uint8_t>;
 using Chemin = std::filesystem::path;
 struct Panne {};  // the machine stops: nothing of the save under way runs further
 
+// What `f` threw, or "ok".
+inline std::string erreur(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "ok";
+}
+
+
 class FauxDisque : public FileSystem {
  public:
   // This step ("lire", "creer", "ouvrir_ajout", "ecrire", "synchroniser", "fermer", "renommer",

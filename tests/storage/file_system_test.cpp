@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 
+#include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/seance.h"
 
@@ -16,7 +16,8 @@ namespace qx30 {
 namespace {
 
 namespace fs = std::filesystem;
-using Octets = std::vector<std::uint8_t>;
+using testing::erreur;
+using testing::Octets;
 
 struct Dossier {
   fs::path p = fs::temp_directory_path() / "qx30_XXXXXX";
@@ -33,15 +34,6 @@ struct Dossier {
 
 void ecrire(const fs::path& f, const Octets& o) {
   std::ofstream(f, std::ios::binary).write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
-}
-
-std::string erreur(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "no error";
 }
 
 TEST(FileSystem, ReplacingAFileOnTheDisk) {

@@ -12,12 +12,7 @@ namespace {
 using Lignes = std::vector<std::string>;
 
 std::string filtrer(Lignes& items) {
-  try {
-    filtrer_frequences(items);
-  } catch (const ConvertError& e) {
-    return e.what();
-  }
-  return "ok";
+  return testing::erreur([&] { filtrer_frequences(items); });
 }
 
 TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {

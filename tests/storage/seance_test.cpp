@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/journal.h"
@@ -12,6 +10,7 @@
 namespace qx30 {
 namespace {
 
+using testing::erreur;
 using testing::FauxDisque;
 using testing::Octets;
 
@@ -29,15 +28,6 @@ Octets fois(const Octets& r, int n) {
   Octets o;
   for (int k = 0; k < n; ++k) o.insert(o.end(), r.begin(), r.end());
   return o;
-}
-
-std::string erreur(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "ok";
 }
 
 std::string charger(t_fiches& fiches, FauxDisque& d, const Octets& fichier) {
@@ -197,12 +187,7 @@ TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
   Journal journal(fichier, disque);
   disque.echec = "ecrire";  // half of the line goes to the disk
   disque.erreur = ENOSPC;
-  try {
-    journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs));
-    ADD_FAILURE() << "no error";
-  } catch (const InOutError& e) {
-    EXPECT_EQ(e.code(), code_io::disque_plein);
-  }
+  EXPECT_EQ(erreur([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
   disque.echec.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
   EXPECT_EQ(texte(*disque.contenu(fichier)), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
@@ -211,11 +196,6 @@ TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
                                          "02/12/2005;14:30:05;fermeture;;;;f\r\n");
 }
 
-// The automatic save rewrites the session file at every refresh, and the
-// machine can stop at any moment of it. Stopped at any step of a save and
-// started again, the disk holds each file whole, the old one or the new one;
-// once the save has returned, the new one. Every step is tried in turn, so
-// the run is the same every time.
 // Entries 1 to n on the ground on 35010 kHz, as records written by hand.
 Octets seance(int n) {
   Octets o;
@@ -227,6 +207,11 @@ Octets seance(int n) {
   return o;
 }
 
+// The automatic save rewrites the session file at every refresh, and the
+// machine can stop at any moment of it. Stopped at any step of a save and
+// started again, the disk holds each file whole, the old one or the new one;
+// once the save has returned, the new one. Every step is tried in turn, so
+// the run is the same every time.
 TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
   t_fiches nouvelle;
   for (int j = 1; j <= 3; ++j) nouvelle[j] = {"L", 0, 0, 35010, false, "", j, "", 0};
