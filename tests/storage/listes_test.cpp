@@ -11,9 +11,7 @@ namespace {
 
 using Lignes = std::vector<std::string>;
 
-std::string filtrer(Lignes& items) {
-  return testing::erreur([&] { filtrer_frequences(items); });
-}
+std::string filtrer(Lignes& items) { return testing::erreur([&] { filtrer_frequences(items); }); }
 
 TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
   Lignes items = {"35010", "35015", "35012", "36010", "72130 canal 13", "41000", "27195"};
@@ -77,12 +75,7 @@ TEST(Listes, ReloadBoxByBoxUntilAnError) {
   EXPECT_EQ(f2.texte + p2.items[0] + p2.texte, "avantancienavant");
   poser("frequences.txt", "35010\n");
   d.echec = "lire", d.erreur = ENOENT, d.rang = 3;  // commentaires.txt
-  try {
-    recharger_listes(f3, p3, c3, {}, d);
-    ADD_FAILURE();
-  } catch (const FileOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file commentaires.txt");
-  }
+  EXPECT_EQ(testing::erreur([&] { recharger_listes(f3, p3, c3, {}, d); }), "Cannot open file commentaires.txt");
   EXPECT_EQ(p3.texte, "X");
   EXPECT_EQ(c3.items, Lignes{});  // emptied before its file failed
   EXPECT_EQ(c3.texte, "avant");
