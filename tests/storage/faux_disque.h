@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "storage/file_system.h"
+#include "storage/listes.h"
 
 namespace qx30::testing {
 
@@ -29,6 +30,15 @@ inline std::string erreur(const std::function<void()>& f) {
   return "ok";
 }
 
+
+// A choice box that shows what a reload did to it.
+struct Boite : BoiteChoix {
+  std::vector<std::string> items = {"ancien"};
+  std::string texte = "avant";
+  void vider() override { items.clear(); }
+  void ajouter(const std::vector<std::string>& l) override { items.insert(items.end(), l.begin(), l.end()); }
+  void fixer_texte(const std::string& t) override { texte = t; }
+};
 
 class FauxDisque : public FileSystem {
  public:

@@ -48,21 +48,13 @@ TEST(Listes, EachLineInItsOwnCodePage) {
   }
 }
 
-struct Boite : BoiteChoix {
-  Lignes items = {"ancien"};
-  std::string texte = "avant";
-  void vider() override { items.clear(); }
-  void ajouter(const Lignes& l) override { items.insert(items.end(), l.begin(), l.end()); }
-  void fixer_texte(const std::string& t) override { texte = t; }
-};
-
 TEST(Listes, ReloadBoxByBoxUntilAnError) {
   testing::FauxDisque d;
   const auto poser = [&](const char* nom, std::string_view t) { d.poser(nom, testing::Octets(t.begin(), t.end())); };
   poser("frequences.txt", "35010\r\n35012\r\n27195\r\n");
   poser("pilotes.txt", "Vert\r\nbleu\r\n\r\nRouge");
   poser("commentaires.txt", "");
-  Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
+  testing::Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
   recharger_listes(freq, pilote, comm, {}, d);
   EXPECT_EQ(freq.items, (Lignes{"35010", "27195"}));
   EXPECT_EQ(pilote.items, (Lignes{"Vert", "bleu", "", "Rouge"}));
