@@ -49,9 +49,8 @@ TEST(Enregistrer, RefusalsLeaveTheTable) {
 TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   t_fiches fiches;
   FakeDesk desk;
-  enregistrer(fiches, desk, saisie("35010", "Rouge"));
-  enregistrer(fiches, desk, saisie("41000"));
-  desk = FakeDesk{};
+  fiches[1] = {"L", 0, 0, 35010, true, "35010_Rouge_._", 1, "", 0};
+  fiches[2] = {"L", 0, 0, 41000, true, "41000_X_._", 2, "", 0};
   supprimer(fiches, desk);  // nothing selected
   const std::string ligne1 = "35010_Rouge_._[1]c000e000";
   desk.selection[Liste::liste] = ligne1;
