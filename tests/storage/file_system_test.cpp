@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/seance.h"
@@ -31,10 +29,6 @@ struct Dossier {
     fs::remove_all(p);
   }
 };
-
-void ecrire(const fs::path& f, const Octets& o) {
-  std::ofstream(f, std::ios::binary).write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
-}
 
 TEST(FileSystem, ReplacingAFileOnTheDisk) {
   Dossier d;
@@ -73,8 +67,8 @@ TEST(FileSystem, ReadOnlyFilesAndFolders) {
     Dossier d;
     Octets record(72, 0);
     record[0] = 1, record[1] = 'L';
-    ecrire(d.p / "s.dat", record);
-    ecrire(d.p / "p.ini", Octets(20, 0));
+    remplacer_fichier(systeme_fichiers(), d.p / "s.dat", record);
+    remplacer_fichier(systeme_fichiers(), d.p / "p.ini", Octets(20, 0));
     fs::permissions(d.p / "s.dat", fs::perms::owner_read);
     fs::permissions(d.p / "p.ini", fs::perms::owner_read);
     t_fiches fiches;
