@@ -11,21 +11,12 @@
 
 using namespace qx30;
 
-namespace {
-struct Boite : BoiteChoix {
-  std::vector<std::string> items = {"ancien"};
-  void vider() override { items.clear(); }
-  void ajouter(const std::vector<std::string>& l) override { items.insert(items.end(), l.begin(), l.end()); }
-  void fixer_texte(const std::string&) override {}
-};
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t taille) {
   testing::FauxDisque d;
   for (const char* nom : {fichier_frequences, fichier_pilotes, fichier_commentaires})
     d.poser(nom, testing::Octets(data, data + taille));
   const auto lignes = lire_lignes(fichier_pilotes, d);
-  Boite freq, pilote, comm;
+  testing::Boite freq, pilote, comm;
   try {
     recharger_listes(freq, pilote, comm, {}, d);
   } catch (const ConvertError&) {

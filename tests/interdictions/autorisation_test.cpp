@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "interdictions/noire.h"
 
 namespace qx30 {
@@ -25,12 +27,17 @@ t_interdictions table(std::initializer_list<t_interdiction> entrees) {
   return t;
 }
 
-TEST(Auto, StartsAgainstTheTwoFrequencyExample) {
+// The table rebuilt from these entries in flight, by slot.
+t_interdictions en_vol(const std::map<int, std::int32_t>& places) {
   t_fiches fiches;
-  fiches[1] = {"V", 0, 0, 41000, true, "", 1, "", 0};
-  fiches[2] = {"V", 0, 0, 41020, true, "", 2, "", 0};
+  for (const auto& [place, freq] : places) fiches[place] = {"V", 0, 0, freq, true, "", place, "", 0};
   t_interdictions t;
   noire(fiches, {}, t);
+  return t;
+}
+
+TEST(Auto, StartsAgainstTheTwoFrequencyExample) {
+  const t_interdictions t = en_vol({{1, 41000}, {2, 41020}});
   const struct {
     std::int32_t freq;
     bool ecart20;
@@ -75,11 +82,7 @@ TEST(Auto, TheExemptionIsTheExactFrequencyOfADejaActiveEntryInFlight) {
 }
 
 TEST(Auto, AMidpointWithinFourFlagsBothEntriesInFlight) {
-  t_fiches fiches;
-  fiches[1] = {"V", 0, 0, 41000, true, "", 1, "", 0};
-  fiches[2] = {"V", 0, 0, 41008, true, "", 2, "", 0};
-  t_interdictions t;
-  noire(fiches, {}, t);
+  const t_interdictions t = en_vol({{1, 41000}, {2, 41008}});
   EXPECT_EQ(verifier(t, 41000, false, true), "-(sera_intermod_41008_41000 )");
   EXPECT_EQ(verifier(t, 41008, false, true), "-(sera_intermod_41008_41000 )");
 }
@@ -95,6 +98,56 @@ TEST(Auto, EveryClearedSlotAndEveryEntryPast999IsExamined) {
   for (int k = 1; k <= 999; ++k) t.ajouter(70000, 70000, "x");
   t.ajouter(42000, 42000, "dehors");  // slot 1000: an entry the check skipped would let 42000 start
   EXPECT_EQ(verifier(t, 42005, true), "-(dehors_42000 )");
+}
+
+// Past the table's 9999 entries: the pair rows left out still forbid, with
+// the reasons a table without a cap would give.
+TEST(Plafond, APairLeftOutOfTheFullTableStillForbids) {
+  // 60 models: 180 single entries, then the 1653 pairs of the 58 models
+  // 10 kHz apart, 7 rows each, fill the table. The pair 72000 and 72100, in
+  // the last two slots, is the last pair of all and wholly left out; nothing
+  // else comes near its rows.
+  std::map<int, std::int32_t> places = {{59, 72000}, {60, 72100}};
+  for (int k = 0; k < 58; ++k) places[k + 1] = 40000 + 10 * k;
+  t_interdictions table = en_vol(places);
+  ASSERT_EQ(table.nb_interdictions(), 9999);
+  EXPECT_EQ(lignes_noire(table).size(), 9999u);
+
+  const t_interdictions seule = en_vol({{59, 72000}, {60, 72100}});  // the same pair alone, which the table holds
+  const struct {
+    std::int32_t freq;
+    std::string motifs;
+  } cas[] = {
+      {71900, "-(intermod_inf_72100_72000 )"},
+      {71907, "ok"},
+      {72054, "-(sera_intermod_72100_72000 )"},
+      {71595, "-(intermod_inf_72000=freq_img_de_72100 )"},
+      {73110, "-(freq_img=intermod_sup_72100_72000 )-(intermod_sup_72100=freq_img_de_72000 )"},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(verifier(table, c.freq, true), c.motifs) << c.freq;
+    EXPECT_EQ(verifier(seule, c.freq, true), c.motifs) << c.freq;
+  }
+
+  // The next rebuild forgets what the last one left out.
+  noire(t_fiches{}, {}, table);
+  EXPECT_EQ(verifier(table, 71900, true), "ok");
+}
+
+TEST(Plafond, TheTableAndTheRowsLeftOutMakeEveryRowOnce) {
+  // 54 models 10 kHz apart make 162 + 1431 x 7 = 10179 entries. The pair
+  // 40460 and 40490 got its rows 1 and 2 into slots 9998 and 9999: its row 3
+  // is the first left out, row 7 of the last pair (40520, 40530) the last.
+  std::map<int, std::int32_t> places;
+  for (int k = 0; k < 54; ++k) places[k + 1] = 40000 + 10 * k;
+  const t_interdictions table = en_vol(places);
+  const std::vector<t_interdiction> reste = hors_table(table, 40000, 100000);
+  ASSERT_EQ(reste.size(), 10179u - 9999u);
+  EXPECT_EQ(reste.front(), (t_interdiction{40475, 40460, "sera_intermod_40490"}));
+  EXPECT_EQ(reste.back(), (t_interdiction{41450, 40520, "intermod_sup_40530=freq_img_de"}));
+  EXPECT_EQ(hors_table(table, 40475, 0),
+            (std::vector<t_interdiction>{{40475, 40460, "sera_intermod_40490"},
+                                         {40475, 40470, "sera_intermod_40480"}}));
 }
 
 }  // namespace

@@ -47,15 +47,9 @@ TEST(Noire, TheTwoFrequencyExample) {
   EXPECT_EQ(lignes[0], "41000 " + deja + "_41000");
   EXPECT_EQ(lignes[8], "41010 sera_intermod_41020_41000");
   EXPECT_EQ(lignes[11], "40555 intermod_inf_41000=freq_img_de_41020");
-  // The higher frequency in the lower slot: rows 1 to 5 of the pair turn round.
-  const Table paire = contenu(reconstruire({41020, 41000}));
-  EXPECT_EQ(Table(paire.begin() + 6, paire.end()),
-            (Table{{40980, 41020, "intermod_inf_41000"}, {41040, 41020, "intermod_sup_41000"},
-                   {41010, 41020, "sera_intermod_41000"}, {41890, 41020, "freq_img=intermod_inf_41000"},
-                   {41950, 41020, "freq_img=intermod_sup_41000"}, {40555, 41020, "intermod_inf_41000=freq_img_de"},
-                   {41950, 41000, "intermod_sup_41020=freq_img_de"}}));
 }
 
+// The higher frequency in the lower slot turns rows 1 to 5 of the pair round.
 TEST(Noire, ShortFrequenciesShowRowSixUncutAndNegativeImages) {
   EXPECT_EQ(contenu(reconstruire({30, 10})),
             (Table{{30, 30, deja}, {-880, 30, "est_freq_image_de"}, {940, 30, "sera_freq_image_de"},
@@ -92,7 +86,6 @@ TEST(Noire, OptionsAndPairDistances) {
   for (const Cas& c : cas) {
     const t_interdictions t = reconstruire(c.en_vol, {c.intermodulation, c.image});
     EXPECT_EQ(t.nb_interdictions(), c.entrees) << c.en_vol.size() << c.intermodulation << c.image;
-    EXPECT_EQ(lignes_noire(t).size(), static_cast<std::size_t>(c.entrees));
   }
   EXPECT_EQ(contenu(reconstruire({41000, 41020}, {true, false}))[4], (t_interdiction{41010, 41000, "sera_intermod_41020"}));
 }

@@ -3,6 +3,7 @@
 // answers the questions from a queue.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@ class FakeDesk : public Desk {
  public:
   std::map<Liste, std::string> selection;
   std::deque<bool> reponses;          // answers to the coming questions
+  std::function<void()> pendant_question;  // what the operator does while a question is open
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   int affichages = 0;
@@ -28,6 +30,7 @@ class FakeDesk : public Desk {
   void message(const std::string& texte) override { messages.push_back(texte); }
   bool question(const std::string& texte) override {
     questions.push_back(texte);
+    if (pendant_question) pendant_question();
     if (reponses.empty()) return false;
     const bool oui = reponses.front();
     reponses.pop_front();

@@ -49,9 +49,8 @@ TEST(Enregistrer, RefusalsLeaveTheTable) {
 TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   t_fiches fiches;
   FakeDesk desk;
-  enregistrer(fiches, desk, saisie("35010", "Rouge"));
-  enregistrer(fiches, desk, saisie("41000"));
-  desk = FakeDesk{};
+  fiches[1] = {"L", 0, 0, 35010, true, "35010_Rouge_._", 1, "", 0};
+  fiches[2] = {"L", 0, 0, 41000, true, "41000_X_._", 2, "", 0};
   supprimer(fiches, desk);  // nothing selected
   const std::string ligne1 = "35010_Rouge_._[1]c000e000";
   desk.selection[Liste::liste] = ligne1;
@@ -69,18 +68,14 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   EXPECT_EQ(desk.affichages, 1);
   // Flown less than a tick: deletable. The line is read again after the answer.
   fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";
-  struct Relue : FakeDesk {
-    int lectures = 0;
-    std::optional<std::string> ligne_choisie(Liste l) override {
-      return ++lectures == 1 ? "41000_X_._[2]c003e000" : FakeDesk::ligne_choisie(l);
-    }
-  } relue;
-  relue.selection[Liste::liste] = ligne1;
-  relue.reponses = {true};
-  supprimer(fiches, relue);
+  desk = FakeDesk{};
+  desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
+  desk.pendant_question = [&] { desk.selection[Liste::liste] = ligne1; };
+  desk.reponses = {true};
+  supprimer(fiches, desk);
   EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 0, false, "", 1, "10:00", 0}));
   EXPECT_TRUE(est_presente(fiches[2]));
-  EXPECT_EQ(relue.affichages, 1);
+  EXPECT_EQ(desk.affichages, 1);
 }
 
 TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {

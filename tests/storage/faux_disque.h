@@ -12,12 +12,33 @@
 #include <vector>
 
 #include "storage/file_system.h"
+#include "storage/listes.h"
 
 namespace qx30::testing {
 
 using Octets = std::vector<std::uint8_t>;
 using Chemin = std::filesystem::path;
 struct Panne {};  // the machine stops: nothing of the save under way runs further
+
+// What `f` threw, or "ok".
+inline std::string erreur(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "ok";
+}
+
+
+// A choice box that shows what a reload did to it.
+struct Boite : BoiteChoix {
+  std::vector<std::string> items = {"ancien"};
+  std::string texte = "avant";
+  void vider() override { items.clear(); }
+  void ajouter(const std::vector<std::string>& l) override { items.insert(items.end(), l.begin(), l.end()); }
+  void fixer_texte(const std::string& t) override { texte = t; }
+};
 
 class FauxDisque : public FileSystem {
  public:

@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
-
+#include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/seance.h"
 
@@ -16,7 +14,8 @@ namespace qx30 {
 namespace {
 
 namespace fs = std::filesystem;
-using Octets = std::vector<std::uint8_t>;
+using testing::erreur;
+using testing::Octets;
 
 struct Dossier {
   fs::path p = fs::temp_directory_path() / "qx30_XXXXXX";
@@ -30,19 +29,6 @@ struct Dossier {
     fs::remove_all(p);
   }
 };
-
-void ecrire(const fs::path& f, const Octets& o) {
-  std::ofstream(f, std::ios::binary).write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
-}
-
-std::string erreur(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "no error";
-}
 
 TEST(FileSystem, ReplacingAFileOnTheDisk) {
   Dossier d;
@@ -81,8 +67,8 @@ TEST(FileSystem, ReadOnlyFilesAndFolders) {
     Dossier d;
     Octets record(72, 0);
     record[0] = 1, record[1] = 'L';
-    ecrire(d.p / "s.dat", record);
-    ecrire(d.p / "p.ini", Octets(20, 0));
+    remplacer_fichier(systeme_fichiers(), d.p / "s.dat", record);
+    remplacer_fichier(systeme_fichiers(), d.p / "p.ini", Octets(20, 0));
     fs::permissions(d.p / "s.dat", fs::perms::owner_read);
     fs::permissions(d.p / "p.ini", fs::perms::owner_read);
     t_fiches fiches;

@@ -11,14 +11,7 @@ namespace {
 
 using Lignes = std::vector<std::string>;
 
-std::string filtrer(Lignes& items) {
-  try {
-    filtrer_frequences(items);
-  } catch (const ConvertError& e) {
-    return e.what();
-  }
-  return "ok";
-}
+std::string filtrer(Lignes& items) { return testing::erreur([&] { filtrer_frequences(items); }); }
 
 TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
   Lignes items = {"35010", "35015", "35012", "36010", "72130 canal 13", "41000", "27195"};
@@ -55,21 +48,13 @@ TEST(Listes, EachLineInItsOwnCodePage) {
   }
 }
 
-struct Boite : BoiteChoix {
-  Lignes items = {"ancien"};
-  std::string texte = "avant";
-  void vider() override { items.clear(); }
-  void ajouter(const Lignes& l) override { items.insert(items.end(), l.begin(), l.end()); }
-  void fixer_texte(const std::string& t) override { texte = t; }
-};
-
 TEST(Listes, ReloadBoxByBoxUntilAnError) {
   testing::FauxDisque d;
   const auto poser = [&](const char* nom, std::string_view t) { d.poser(nom, testing::Octets(t.begin(), t.end())); };
   poser("frequences.txt", "35010\r\n35012\r\n27195\r\n");
   poser("pilotes.txt", "Vert\r\nbleu\r\n\r\nRouge");
   poser("commentaires.txt", "");
-  Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
+  testing::Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
   recharger_listes(freq, pilote, comm, {}, d);
   EXPECT_EQ(freq.items, (Lignes{"35010", "27195"}));
   EXPECT_EQ(pilote.items, (Lignes{"Vert", "bleu", "", "Rouge"}));
@@ -82,12 +67,7 @@ TEST(Listes, ReloadBoxByBoxUntilAnError) {
   EXPECT_EQ(f2.texte + p2.items[0] + p2.texte, "avantancienavant");
   poser("frequences.txt", "35010\n");
   d.echec = "lire", d.erreur = ENOENT, d.rang = 3;  // commentaires.txt
-  try {
-    recharger_listes(f3, p3, c3, {}, d);
-    ADD_FAILURE();
-  } catch (const FileOpenError& e) {
-    EXPECT_STREQ(e.what(), "Cannot open file commentaires.txt");
-  }
+  EXPECT_EQ(testing::erreur([&] { recharger_listes(f3, p3, c3, {}, d); }), "Cannot open file commentaires.txt");
   EXPECT_EQ(p3.texte, "X");
   EXPECT_EQ(c3.items, Lignes{});  // emptied before its file failed
   EXPECT_EQ(c3.texte, "avant");

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "faux_disque.h"
 #include "storage/io_error.h"
+#include "storage/journal.h"
 
 namespace qx30 {
 namespace {
 
+using testing::erreur;
 using testing::FauxDisque;
 using testing::Octets;
 
@@ -28,15 +28,6 @@ Octets fois(const Octets& r, int n) {
   Octets o;
   for (int k = 0; k < n; ++k) o.insert(o.end(), r.begin(), r.end());
   return o;
-}
-
-std::string erreur(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "ok";
 }
 
 std::string charger(t_fiches& fiches, FauxDisque& d, const Octets& fichier) {
@@ -158,6 +149,98 @@ TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
   EXPECT_EQ(d.journal, std::vector<std::string>{"lire"});
   d.poser("p.ini", Octets(19, 0));
   EXPECT_EQ(erreur([&] { lire_param("p.ini", d); }), "Read beyond end of file");
+}
+
+// The session's journal: its lines, written by hand, and the file they go to.
+const t_date_heure moment{2005, 12, 2, 14, 30, 5};
+
+std::string texte(const testing::Octets& octets) { return std::string(octets.begin(), octets.end()); }
+
+TEST(Journal, Lines) {
+  const struct {
+    t_date_heure moment;
+    t_evenement evenement;
+    std::string ligne;
+  } cas[] = {
+      {moment, {Evenement::enregistrement, 3, 35010, "35010_Vert_planeur_", ""},
+       "02/12/2005;14:30:05;enregistrement;3;35010;35010_Vert_planeur_;\r\n"},
+      // No entry: numero, frequence and libelle stay empty.
+      {{2005, 12, 3, 0, 0, 0}, {Evenement::demarrage, 0, 35010, "ignored", "20051203_000000_seance_aut.dat"},
+       "03/12/2005;00:00:00;demarrage;;;;20051203_000000_seance_aut.dat\r\n"},
+      // Windows-1252 becomes UTF-8: é, and the euro sign at 0x80.
+      {moment, {Evenement::refus, 12, 41010, "41010_L\xE9o_\x80_", "41010 interdite : -(d\xE9j\xE0_active_41000 )"},
+       "02/12/2005;14:30:05;refus;12;41010;41010_L\xC3\xA9o_\xE2\x82\xAC_;"
+       "41010 interdite : -(d\xC3\xA9j\xC3\xA0_active_41000 )\r\n"},
+      // A separator or a quote puts the field between quotes, its quotes doubled.
+      {moment, {Evenement::fin_evolution, 7, 72130, "72130_Dupont; \"Jo\"_x_", "a\"b"},
+       "02/12/2005;14:30:05;fin_evolution;7;72130;\"72130_Dupont; \"\"Jo\"\"_x_\";\"a\"\"b\"\r\n"},
+  };
+  for (const auto& c : cas) EXPECT_EQ(ligne_journal(c.moment, c.evenement), c.ligne);
+}
+
+// Appended, never rewritten: a second start within the same second keeps
+// what the first wrote, and a line cut short by a full disk stays alone.
+TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
+  testing::FauxDisque disque;
+  const std::filesystem::path fichier = "s_journal.csv";
+  Journal(fichier, disque).ecrire(moment, evenement_seul(Evenement::demarrage));
+  Journal journal(fichier, disque);
+  disque.echec = "ecrire";  // half of the line goes to the disk
+  disque.erreur = ENOSPC;
+  EXPECT_EQ(erreur([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
+  disque.echec.clear();
+  journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
+  EXPECT_EQ(texte(*disque.contenu(fichier)), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+                                         "02/12/2005;14:30:05;demarrage;;;;\r\n"
+                                         "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
+                                         "02/12/2005;14:30:05;fermeture;;;;f\r\n");
+}
+
+// Entries 1 to n on the ground on 35010 kHz, as records written by hand.
+Octets seance(int n) {
+  Octets o;
+  for (int j = 1; j <= n; ++j) {
+    Octets r(72, 0);
+    r[0] = 1, r[1] = 'L', r[12] = 0xC2, r[13] = 0x88, r[56] = static_cast<std::uint8_t>(j);
+    o.insert(o.end(), r.begin(), r.end());
+  }
+  return o;
+}
+
+// The automatic save rewrites the session file at every refresh, and the
+// machine can stop at any moment of it. Stopped at any step of a save and
+// started again, the disk holds each file whole, the old one or the new one;
+// once the save has returned, the new one. Every step is tried in turn, so
+// the run is the same every time.
+TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
+  t_fiches nouvelle;
+  for (int j = 1; j <= 3; ++j) nouvelle[j] = {"L", 0, 0, 35010, false, "", j, "", 0};
+  const Octets anciennes_couleurs(20, 0xAA);
+  // Step 1, 2, ... until a save runs to its end, and then the machine stops.
+  for (int panne = 1, finie = 0; !finie; ++panne) {
+    testing::FauxDisque d;
+    d.poser("s_seance_aut.dat", seance(2));
+    d.poser("parametres.ini", anciennes_couleurs);
+    d.panne_a = panne;
+    try {
+      save_seance("s_seance_aut.dat", nouvelle, parametres_par_defaut, "parametres.ini", d);
+      finie = panne;
+    } catch (const testing::Panne&) {
+    }
+    d.redemarrer();
+    const auto s = d.contenu("s_seance_aut.dat");
+    const auto p = d.contenu("parametres.ini");
+    EXPECT_TRUE(s == seance(2) || s == seance(3)) << "stopped at step " << panne;
+    EXPECT_TRUE(p == anciennes_couleurs || p == couleurs) << "stopped at step " << panne;
+    if (finie) {
+      EXPECT_EQ(s, seance(3)) << "a save that returned is on the disk";
+      EXPECT_EQ(p, couleurs);
+    }
+    // What a stopped save leaves is hidden and never named like a session.
+    for (const std::string& nom : d.noms())
+      EXPECT_TRUE(nom == "s_seance_aut.dat" || nom == "parametres.ini" || (nom.starts_with(".") && nom.ends_with(".tmp")))
+          << nom;
+  }
 }
 
 }  // namespace
