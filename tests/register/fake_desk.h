@@ -24,8 +24,7 @@ class FakeDesk : public Desk {
 
   std::optional<std::string> ligne_choisie(Liste liste) override {
     const auto it = selection.find(liste);
-    if (it == selection.end()) return std::nullopt;
-    return it->second;
+    return it == selection.end() ? std::nullopt : std::optional(it->second);
   }
   void message(const std::string& texte) override { messages.push_back(texte); }
   bool question(const std::string& texte) override {
