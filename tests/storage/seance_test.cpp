@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/journal.h"
@@ -53,12 +55,9 @@ TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
   fiches[999].numero = 999;
   FauxDisque d;
   save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);
-  Octets supprimee(72, 0);
-  supprimee[0] = 1, supprimee[1] = 'L', supprimee[56] = 5;
-  Octets attendu = record_3;
-  attendu.insert(attendu.end(), supprimee.begin(), supprimee.end());
-  attendu.insert(attendu.end(), record_3.begin(), record_3.end());
-  attendu[144 + 56] = 0xE7, attendu[144 + 57] = 0x03;
+  Octets attendu = fois(record_3, 3);
+  std::fill(attendu.begin() + 72, attendu.begin() + 144, 0);
+  attendu[72] = 1, attendu[73] = 'L', attendu[72 + 56] = 5, attendu[144 + 56] = 0xE7, attendu[144 + 57] = 0x03;
   EXPECT_EQ(d.contenu("s.dat"), attendu);
   EXPECT_EQ(d.contenu("p.ini"), couleurs);
 
