@@ -118,8 +118,10 @@ TEST(Plafond, APairLeftOutOfTheFullTableStillForbids) {
   };
   for (const auto& c : cas) EXPECT_EQ(verifier(table, c.freq, true), c.motifs) << c.freq;
 
-  // The next rebuild forgets what the last one left out.
+  // The next rebuild clears slots 1 to 999 and forgets what the last one left out.
   noire(t_fiches{}, {}, table);
+  EXPECT_EQ(table.nb_interdictions(), 0);
+  EXPECT_EQ(table[999], t_interdiction{});
   EXPECT_EQ(verifier(table, 71900, true), "ok");
 }
 

@@ -9,13 +9,6 @@
 namespace qx30 {
 namespace {
 
-// Also keeps the order of rebuilds and refreshes.
-struct Bureau : testing::FakeDesk {
-  std::vector<std::string> journal;
-  void noire() override { journal.push_back("noire"); }
-  void affichage() override { journal.push_back("affichage"); }
-};
-
 using Operation = void (*)(t_fiches&, Desk&);
 using J = std::vector<std::string>;
 using E = Evenement;
@@ -47,7 +40,7 @@ TEST(Vol, EachMoveSetsItsFields) {
     t_fiches fiches;
     // Minutes left in temps_vol must not survive any move.
     fiches[998] = {c.avant, 5, 12, 35010, false, "35010_D_._", 998, "13:50", 2};
-    Bureau desk;
+    testing::FakeDesk desk;
     desk.en_vol = 4;
     c.op(fiches, desk);
     EXPECT_EQ(desk.messages, std::vector<std::string>{c.sans_ligne});
@@ -55,7 +48,7 @@ TEST(Vol, EachMoveSetsItsFields) {
     desk.reponses = {true};
     c.op(fiches, desk);
     EXPECT_EQ(fiches[998], (t_fiche{c.apres, 0, 12, 35010, c.autorise, "35010_D_._", 998, c.heure, c.evol}));
-    EXPECT_EQ(desk.journal, c.journal);
+    EXPECT_EQ(desk.vues, c.journal);
     EXPECT_EQ(desk.messages.size(), 1u);
     EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{c.evenement, 998, 35010, "35010_D_._", ""}}));
   }
@@ -65,7 +58,7 @@ TEST(Vol, AuthorisingChecksTheMaximumFirstThenTheFrequency) {
   for (Operation op : {debut_vol, fin_attente}) {
     t_fiches fiches;
     fiches[2] = {op == debut_vol ? "L" : "A", 3, 0, 41010, true, "41010_B_._", 2, "13:00", 0};
-    Bureau desk;
+    testing::FakeDesk desk;
     desk.en_vol = 5;  // no line selected: still the maximum's message
     op(fiches, desk);
     desk.selection[Liste::liste] = desk.selection[Liste::attente] = "41010_B_._[2]c000e000";
@@ -80,7 +73,7 @@ TEST(Vol, AuthorisingChecksTheMaximumFirstThenTheFrequency) {
     EXPECT_EQ(desk.verifications, (std::vector<std::pair<std::int32_t, bool>>{{41010, false}}));
     // Refused: only autorise changes, the waiting time goes on.
     EXPECT_EQ(fiches[2], (t_fiche{op == debut_vol ? "L" : "A", 3, 0, 41010, false, "41010_B_._", 2, "13:00", 0}));
-    EXPECT_TRUE(desk.journal.empty());
+    EXPECT_TRUE(desk.vues.empty());
   }
 }
 
@@ -88,14 +81,14 @@ TEST(FinVol, ActsOnTheLineSelectedWhenTheAnswerComes) {
   t_fiches fiches;
   fiches[1] = {"V", 5, 9, 41000, true, "41000_A_._", 1, "14:00", 2};
   fiches[2] = {"V", 6, 9, 41020, true, "41020_B_._", 2, "14:00", 2};
-  Bureau desk;
+  testing::FakeDesk desk;
   const std::string ligne1 = "14:00=t005_41000_A_._[1]c009e002";
   desk.selection[Liste::actives] = ligne1;
   desk.reponses = {false, true, true};
   fin_vol(fiches, desk);  // No: nothing, not even a refresh
   desk.pendant_question = [&] { desk.selection.erase(Liste::actives); };
   fin_vol(fiches, desk);  // the selection went away meanwhile
-  EXPECT_TRUE(desk.journal.empty());
+  EXPECT_TRUE(desk.vues.empty());
   desk.selection[Liste::actives] = ligne1;
   desk.pendant_question = [&] { desk.selection[Liste::actives] = "14:00=t006_41020_B_._[2]c009e002"; };
   fin_vol(fiches, desk);
