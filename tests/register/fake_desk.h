@@ -21,11 +21,11 @@ class FakeDesk : public Desk {
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   int affichages = 0;
+  std::vector<std::string> vues;  // the rebuilds and refreshes, in order
 
   std::optional<std::string> ligne_choisie(Liste liste) override {
     const auto it = selection.find(liste);
-    if (it == selection.end()) return std::nullopt;
-    return it->second;
+    return it == selection.end() ? std::nullopt : std::optional(it->second);
   }
   void message(const std::string& texte) override { messages.push_back(texte); }
   bool question(const std::string& texte) override {
@@ -36,7 +36,7 @@ class FakeDesk : public Desk {
     reponses.pop_front();
     return oui;
   }
-  void affichage() override { ++affichages; }
+  void affichage() override { ++affichages, vues.push_back("affichage"); }
 
   int en_vol = 0;
   int maximum = 5;
@@ -44,7 +44,6 @@ class FakeDesk : public Desk {
   // Frequencies the check refuses, with the reason group it appends.
   std::map<std::int32_t, std::string> refusees;
   std::vector<std::pair<std::int32_t, bool>> verifications;
-  int noires = 0;
 
   int nombre_en_vol() override { return en_vol; }
   int nbre_max() override { return maximum; }
@@ -56,7 +55,7 @@ class FakeDesk : public Desk {
     texte_motifs += it->second;
     return false;
   }
-  void noire() override { ++noires; }
+  void noire() override { vues.push_back("noire"); }
 
   std::vector<t_evenement> evenements;
   void journal(const t_evenement& e) override { evenements.push_back(e); }

@@ -68,14 +68,13 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   EXPECT_EQ(desk.affichages, 1);
   // Flown less than a tick: deletable. The line is read again after the answer.
   fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";
-  desk = FakeDesk{};
   desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
   desk.pendant_question = [&] { desk.selection[Liste::liste] = ligne1; };
   desk.reponses = {true};
   supprimer(fiches, desk);
   EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 0, false, "", 1, "10:00", 0}));
   EXPECT_TRUE(est_presente(fiches[2]));
-  EXPECT_EQ(desk.affichages, 1);
+  EXPECT_EQ(desk.affichages, 2);
 }
 
 TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {

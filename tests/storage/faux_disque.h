@@ -30,7 +30,6 @@ inline std::string erreur(const std::function<void()>& f) {
   return "ok";
 }
 
-
 // A choice box that shows what a reload did to it.
 struct Boite : BoiteChoix {
   std::vector<std::string> items = {"ancien"};

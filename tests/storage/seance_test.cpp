@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/journal.h"
@@ -53,12 +55,9 @@ TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
   fiches[999].numero = 999;
   FauxDisque d;
   save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);
-  Octets supprimee(72, 0);
-  supprimee[0] = 1, supprimee[1] = 'L', supprimee[56] = 5;
-  Octets attendu = record_3;
-  attendu.insert(attendu.end(), supprimee.begin(), supprimee.end());
-  attendu.insert(attendu.end(), record_3.begin(), record_3.end());
-  attendu[144 + 56] = 0xE7, attendu[144 + 57] = 0x03;
+  Octets attendu = fois(record_3, 3);
+  std::fill(attendu.begin() + 72, attendu.begin() + 144, 0);
+  attendu[72] = 1, attendu[73] = 'L', attendu[72 + 56] = 5, attendu[144 + 56] = 0xE7, attendu[144 + 57] = 0x03;
   EXPECT_EQ(d.contenu("s.dat"), attendu);
   EXPECT_EQ(d.contenu("p.ini"), couleurs);
 
@@ -154,8 +153,6 @@ TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
 // The session's journal: its lines, written by hand, and the file they go to.
 const t_date_heure moment{2005, 12, 2, 14, 30, 5};
 
-std::string texte(const testing::Octets& octets) { return std::string(octets.begin(), octets.end()); }
-
 TEST(Journal, Lines) {
   const struct {
     t_date_heure moment;
@@ -190,21 +187,11 @@ TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
   EXPECT_EQ(erreur([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
   disque.echec.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
-  EXPECT_EQ(texte(*disque.contenu(fichier)), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+  const Octets ecrit = *disque.contenu(fichier);
+  EXPECT_EQ(std::string(ecrit.begin(), ecrit.end()), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
                                          "02/12/2005;14:30:05;demarrage;;;;\r\n"
                                          "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
                                          "02/12/2005;14:30:05;fermeture;;;;f\r\n");
-}
-
-// Entries 1 to n on the ground on 35010 kHz, as records written by hand.
-Octets seance(int n) {
-  Octets o;
-  for (int j = 1; j <= n; ++j) {
-    Octets r(72, 0);
-    r[0] = 1, r[1] = 'L', r[12] = 0xC2, r[13] = 0x88, r[56] = static_cast<std::uint8_t>(j);
-    o.insert(o.end(), r.begin(), r.end());
-  }
-  return o;
 }
 
 // The automatic save rewrites the session file at every refresh, and the
@@ -214,12 +201,12 @@ Octets seance(int n) {
 // the run is the same every time.
 TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
   t_fiches nouvelle;
-  for (int j = 1; j <= 3; ++j) nouvelle[j] = {"L", 0, 0, 35010, false, "", j, "", 0};
+  for (int j = 1; j <= 3; ++j) nouvelle[j] = fiche_3;  // record_3 three times, numero 3 included
   const Octets anciennes_couleurs(20, 0xAA);
   // Step 1, 2, ... until a save runs to its end, and then the machine stops.
   for (int panne = 1, finie = 0; !finie; ++panne) {
     testing::FauxDisque d;
-    d.poser("s_seance_aut.dat", seance(2));
+    d.poser("s_seance_aut.dat", fois(record_3, 2));
     d.poser("parametres.ini", anciennes_couleurs);
     d.panne_a = panne;
     try {
@@ -230,10 +217,10 @@ TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
     d.redemarrer();
     const auto s = d.contenu("s_seance_aut.dat");
     const auto p = d.contenu("parametres.ini");
-    EXPECT_TRUE(s == seance(2) || s == seance(3)) << "stopped at step " << panne;
+    EXPECT_TRUE(s == fois(record_3, 2) || s == fois(record_3, 3)) << "stopped at step " << panne;
     EXPECT_TRUE(p == anciennes_couleurs || p == couleurs) << "stopped at step " << panne;
     if (finie) {
-      EXPECT_EQ(s, seance(3)) << "a save that returned is on the disk";
+      EXPECT_EQ(s, fois(record_3, 3)) << "a save that returned is on the disk";
       EXPECT_EQ(p, couleurs);
     }
     // What a stopped save leaves is hidden and never named like a session.
