@@ -1,11 +1,7 @@
 #!/bin/sh
-# install_test.sh BUILD_DIR FULL_BINDIR FULL_DATADIR CLOSE_WINDOW
-# Installs the build into a scratch root and starts the program as the desktop
-# menu does: the entry's command, a clean environment, HOME a fresh folder,
-# under Xvfb. The program must open its window in ~/qx30 seeded with the
-# example files, write its automatic session file, and on a window manager's
-# close write its final one and end with status 0. Exits 77 (skipped) when a
-# tool is missing.
+# install_test.sh BUILD_DIR FULL_BINDIR FULL_DATADIR CLOSE_WINDOW: the installed
+# program started as the menu starts it, then closed as a window manager does.
+# Exits 77 (skipped) when a tool is missing.
 set -eu
 build=$1 bindir=$2 datadir=$3 close_window=$4
 for tool in cmake Xvfb xdotool desktop-file-validate; do

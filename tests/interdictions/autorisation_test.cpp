@@ -125,21 +125,5 @@ TEST(Plafond, APairLeftOutOfTheFullTableStillForbids) {
   EXPECT_EQ(verifier(table, 71900, true), "ok");
 }
 
-TEST(Plafond, TheTableAndTheRowsLeftOutMakeEveryRowOnce) {
-  // 54 models 10 kHz apart make 162 + 1431 x 7 = 10179 entries. The pair
-  // 40460 and 40490 got its rows 1 and 2 into slots 9998 and 9999: its row 3
-  // is the first left out, row 7 of the last pair (40520, 40530) the last.
-  std::map<int, std::int32_t> places;
-  for (int k = 0; k < 54; ++k) places[k + 1] = 40000 + 10 * k;
-  const t_interdictions table = en_vol(places);
-  const std::vector<t_interdiction> reste = hors_table(table, 40000, 100000);
-  ASSERT_EQ(reste.size(), 10179u - 9999u);
-  EXPECT_EQ(reste.front(), (t_interdiction{40475, 40460, "sera_intermod_40490"}));
-  EXPECT_EQ(reste.back(), (t_interdiction{41450, 40520, "intermod_sup_40530=freq_img_de"}));
-  EXPECT_EQ(hors_table(table, 40475, 0),
-            (std::vector<t_interdiction>{{40475, 40460, "sera_intermod_40490"},
-                                         {40475, 40470, "sera_intermod_40480"}}));
-}
-
 }  // namespace
 }  // namespace qx30

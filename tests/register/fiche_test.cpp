@@ -70,7 +70,7 @@ TEST(Fiches, LibelleAndLineNumber) {
     EXPECT_THROW(numero_de_ligne(faux), ConvertError) << faux;
 }
 
-TEST(Helpers, IntegersNegativeHalvesAndCodePage) {
+TEST(Conversions, IntegersNegativeHalvesAndCodePage) {
   const std::pair<const char*, std::int32_t> entiers[] = {
       {"35010", 35010}, {"   42", 42}, {"-7", -7}, {"+7", 7}, {"0035", 35}, {"$1F", 31}, {"x10", 16},
       {"0X10", 16}, {"$FFFFFFFF", -1}, {"-2147483648", INT32_MIN}};

@@ -120,7 +120,6 @@ TEST(TexteLimite, KeepsBothFieldsInRange) {
 
 // What each operation reports to the journal; a refused or cancelled one
 // reports nothing but a refused start. The five moves report in Vol above.
-
 TEST(JournalDesOperations, EachOperationReportsWhatItDid) {
   const std::string maximum = "le nombre maximum de mod\xE8les en \xE9volution est atteint";
   const auto vert = [](E e, std::string detail = {}) { return t_evenement{e, 1, 35010, "35010_Vert_._", detail}; };

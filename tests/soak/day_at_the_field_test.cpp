@@ -4,8 +4,6 @@
 // shows: the process does not grow after its first hour, keeps no file
 // open, leaves no temporary file, and every minute of flight is counted.
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -16,7 +14,6 @@
 #include <set>
 
 #include "fake_platform.h"
-#include "working_folder.h"
 
 namespace qx30 {
 namespace {

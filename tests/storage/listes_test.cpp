@@ -41,6 +41,7 @@ TEST(Listes, EachLineInItsOwnCodePage) {
        {"S\xE9" "bastien", "H\xE9l\xE8ne", "Jos\xE9"}},
       {"\xEF\xBB\xBF\xC9ric\nA\xC3\xAF" "cha", {"\xC9ric", "A\xEF" "cha"}},
       {"\xC5\x81ukasz \xE2\x82\xAC\n\xC0\xAF", {"?ukasz \x80", "\xC0\xAF"}},  // not in Windows-1252; overlong
+      {std::string_view("a\nb\0c\nd", 7), {"a", "b"}},  // the text ends at a NUL
   };
   for (const auto& [octets, lignes] : cas) {
     d.poser("pilotes.txt", testing::Octets(octets.begin(), octets.end()));

@@ -1,7 +1,11 @@
 #pragma once
-// The outside world of a window under test, answered and recorded by the test.
+// The outside world of a window under test, answered and recorded by the
+// test, and the working folder it runs in.
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <stdexcept>
@@ -85,5 +89,26 @@ struct FakePlatform {
   FakePrinter printer;
   Platform platform() { return Platform{dialogs, clock, launcher, printer}; }
 };
+
+// A temporary working folder made current for one test, and its files.
+struct WorkingFolder {
+  QTemporaryDir dir;
+  QString previous = QDir::currentPath();
+  WorkingFolder() { QDir::setCurrent(dir.path()); }
+  ~WorkingFolder() { QDir::setCurrent(previous); }
+};
+
+// The layout's colours as parametres.ini holds them.
+inline const QByteArray couleurs_du_layout = QByteArray::fromHex("00ff0000ffff0000ffffff00a6caf00018000080");
+
+inline bool write_file(const QString& name, const QByteArray& bytes) {
+  QFile f(name);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray read_file(const QString& name) {
+  QFile f(name);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
 
 }  // namespace qx30::testing

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "working_folder.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
