@@ -15,7 +15,7 @@
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
-#include "bench/plateforme.h"
+#include "fake_platform.h"
 #include "window/tf_qx.h"
 
 namespace qx30::bench {
@@ -44,7 +44,7 @@ int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_po
                      char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qx30"));
-  Plateforme fake;
+  testing::FakePlatform fake;
   std::unique_ptr<QWidget> fenetre;
   if (quoi == "qx30") {
     auto f = std::make_unique<TF_qx>(fake.platform());
@@ -61,7 +61,7 @@ int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_po
   while (!filtre.peint && std::chrono::steady_clock::now() < limite)
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - lancement;
-  if (!filtre.peint || !fake.boites.erreurs.isEmpty()) return 1;
+  if (!filtre.peint || !fake.dialogs.errors.isEmpty()) return 1;
   std::printf("%.3f\n", duree.count());
   return 0;
 }

@@ -9,7 +9,7 @@
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
-#include "bench/plateforme.h"
+#include "fake_platform.h"
 #include "window/tf_qx.h"
 
 namespace qx30::bench {
@@ -38,7 +38,7 @@ namespace {
 template <class Mesure>
 void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
   Dossier dossier;
-  Plateforme fake;
+  testing::FakePlatform fake;
   TF_qx w(fake.platform());
   w.principale();
   w.Timer60->stop();
@@ -48,7 +48,7 @@ void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
   w.noire();
   QApplication::processEvents();
   for (auto _ : state) mesure(w);
-  if (!fake.boites.erreurs.isEmpty()) state.SkipWithError(fake.boites.erreurs.first().toStdString().c_str());
+  if (!fake.dialogs.errors.isEmpty()) state.SkipWithError(fake.dialogs.errors.first().toStdString().c_str());
   if (w.LB_liste->line_count() + w.LB_attente->line_count() + w.LB_actives->line_count() != 998)
     state.SkipWithError("the lists do not show 998 entries");
   if (w.LB_noire->line_count() != nb_places_interdictions) state.SkipWithError("the table is not at its cap");
@@ -73,7 +73,7 @@ void noire_fenetre(benchmark::State& state) {
 
 void demarrage(benchmark::State& state) {
   Dossier dossier;
-  Plateforme fake;
+  testing::FakePlatform fake;
   for (auto _ : state) {
     auto w = std::make_unique<TF_qx>(fake.platform());
     w->principale();
@@ -81,17 +81,17 @@ void demarrage(benchmark::State& state) {
     w.reset();
     state.ResumeTiming();
   }
-  if (!fake.boites.erreurs.isEmpty()) state.SkipWithError(fake.boites.erreurs.first().toStdString().c_str());
+  if (!fake.dialogs.errors.isEmpty()) state.SkipWithError(fake.dialogs.errors.first().toStdString().c_str());
 }
 
 double demarrage_a_froid() {
   Dossier dossier;
-  Plateforme fake;
+  testing::FakePlatform fake;
   const auto debut = std::chrono::steady_clock::now();
   auto w = std::make_unique<TF_qx>(fake.platform());
   w->principale();
   const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - debut;
-  if (!fake.boites.erreurs.isEmpty()) return -1;
+  if (!fake.dialogs.errors.isEmpty()) return -1;
   return duree.count();
 }
 
