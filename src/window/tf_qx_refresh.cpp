@@ -28,8 +28,8 @@ void TF_qx::affichage() {
   const auto verifier = [this](std::int32_t freq, bool en_vol, std::string& motifs) {
     return autoriser(freq, en_vol, motifs);
   };
-  const t_rafraichissement r =
-      rafraichir(fiches, verifier, str_to_int(from_qt(E_temps_max->text())), tic_minute);
+  const int temps_max = str_to_int(from_qt(E_temps_max->text()));
+  const t_rafraichissement r = rafraichir(fiches, verifier, temps_max, tic_minute);
   LB_attente->replace_lines(to_qt_lines(r.attente));
   LB_actives->replace_lines(to_qt_lines(r.actives));
   if (!tic_minute) LB_liste->replace_lines(to_qt_lines(r.liste));
@@ -53,7 +53,7 @@ void TF_qx::affichage() {
   apply_heights();
   // Either may open an error box, inside which the minute clock can run a
   // refresh of its own: both come once this one is complete.
-  journal_alertes(str_to_int(from_qt(E_temps_max->text())), !r.interdiction.empty());
+  journal_alertes(temps_max, !r.interdiction.empty());
   if (case_save->isChecked()) sauvegarde_auto();
   tic_minute = false;
 }
