@@ -12,6 +12,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qx30"));
+  QApplication::setApplicationVersion(QStringLiteral(QX30_VERSION));
+  // The desktop entry's name: Wayland compositors match the window to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("fr.tarvennes.qx30"));
   qx30::QtDialogs dialogs;
   qx30::SystemClock clock;
   qx30::QtLauncher launcher;

@@ -3,10 +3,12 @@
 #
 #   bin/qx30                                   the program
 #   bin/qx30-seance                            the launcher: opens qx30 in ~/qx30
-#   share/applications/qx30.desktop            the desktop menu entry
-#   share/icons/hicolor/scalable/apps/qx30.svg the icon
-#   share/qx30/                                what a new session folder is seeded with
-#   share/doc/qx30/                            the guide
+#   share/applications/fr.tarvennes.qx30.desktop  the desktop menu entry
+#   share/metainfo/fr.tarvennes.qx30.metainfo.xml what software centres show
+#   share/icons/hicolor/scalable/apps/qx30.svg    the icon
+#   share/man/man1, share/man/fr/man1             the manual pages
+#   share/qx30/                                   what a new session folder is seeded with
+#   share/doc/qx30/                               the guide, copyright and changelog
 #
 # Every place comes from GNUInstallDirs, so any prefix works; the launcher
 # finds share/qx30 from its own place.
@@ -28,7 +30,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/qx30-seance.in
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/qx30-seance
   DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/qx30.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.tarvennes.qx30.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/qx30.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -48,14 +50,20 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshot.png)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 endif()
 
+set(QX30_VENDOR "Club des Tarvennes")
+set(QX30_MAINTAINER "${QX30_VENDOR} <regie@tarvennes.invalid>"
+  CACHE STRING "Maintainer field of the Debian package")
+set(QX30_HOMEPAGE "https://tarvennes.invalid/qx30/"
+  CACHE STRING "Where the club publishes qx30 and its screenshot (ends with /)")
+include(${CMAKE_CURRENT_LIST_DIR}/documentation.cmake)
+
 # Debian package: `cpack -G DEB` in a build configured for Release with the
 # prefix /usr (scripts/package does both).
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "qx30")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "Club des Tarvennes")
-set(QX30_MAINTAINER "Club des Tarvennes <regie@tarvennes.invalid>"
-  CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_VENDOR "${QX30_VENDOR}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QX30_HOMEPAGE}")
 set(CPACK_PACKAGE_CONTACT "${QX30_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "control desk of a radio-controlled model-flying session")

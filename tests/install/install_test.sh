@@ -1,10 +1,11 @@
 #!/bin/sh
-# install_test.sh BUILD_DIR FULL_BINDIR FULL_DATADIR CLOSE_WINDOW: the installed
-# program started as the menu starts it, then closed as a window manager does.
-# Exits 77 (skipped) when a tool is missing.
+# install_test.sh BUILD_DIR|PACKAGE.deb FULL_BINDIR FULL_DATADIR CLOSE_WINDOW:
+# the program installed from the build (cmake --install) or unpacked from its
+# Debian package, started as the menu starts it, then closed as a window
+# manager does. Exits 77 (skipped) when a tool is missing.
 set -eu
-build=$1 bindir=$2 datadir=$3 close_window=$4
-for tool in cmake Xvfb xdotool desktop-file-validate; do
+from=$1 bindir=$2 datadir=$3 close_window=$4
+for tool in cmake dpkg-deb Xvfb xdotool desktop-file-validate appstreamcli man; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is missing (scripts/setup installs it)"; exit 77; }
 done
 [ -x "$close_window" ] || { echo "SKIP: close_window was not built (libx11-dev is missing)"; exit 77; }
@@ -17,10 +18,21 @@ wait_for() {  # wait_for WHAT COMMAND...: up to 15 s
   until "$@"; do n=$((n + 1)); [ $n -le 150 ] || fail "no $what within 15 s"; sleep 0.1; done
 }
 
-DESTDIR=$scratch/root cmake --install "$build" >"$scratch/install.log" 2>&1 || fail "cmake --install"
+case $from in
+  *.deb) dpkg-deb -x "$from" "$scratch/root" >"$scratch/install.log" 2>&1 || fail "dpkg-deb -x" ;;
+  *) DESTDIR=$scratch/root cmake --install "$from" >"$scratch/install.log" 2>&1 || fail "cmake --install" ;;
+esac
 bin=$scratch/root$bindir
-desktop=$scratch/root$datadir/applications/qx30.desktop
+desktop=$scratch/root$datadir/applications/fr.tarvennes.qx30.desktop
 desktop-file-validate "$desktop" >"$scratch/validate.log" 2>&1 && [ ! -s "$scratch/validate.log" ] || fail "desktop-file-validate"
+appstreamcli validate --no-net "$scratch/root$datadir/metainfo/fr.tarvennes.qx30.metainfo.xml" \
+  >"$scratch/appstream.log" 2>&1 || fail "appstreamcli validate"
+# Both manual pages in both languages render without a warning from man or groff.
+for page in man1/qx30.1.gz man1/qx30-seance.1.gz fr/man1/qx30.1.gz fr/man1/qx30-seance.1.gz; do
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$scratch/root$datadir/man/$page" \
+    >"$scratch/man.out" 2>"$scratch/man.log" && [ ! -s "$scratch/man.log" ] && grep -q 'qx30' "$scratch/man.out" \
+    || fail "man -l $page"
+done
 exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$(PATH="$bin:/usr/bin:/bin" command -v "$exec_cmd")" = "$bin/qx30-seance" ] || fail "Exec does not start the installed launcher"
 
