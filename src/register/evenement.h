@@ -25,6 +25,8 @@ enum class Evenement {
   chargement,
   sauvegarde_manuelle,
   fermeture,
+  reprise,           // an interrupted session taken up at start-up
+  reprise_refusee,   // ... or left as it was
 };
 
 struct t_evenement {

@@ -60,6 +60,8 @@ std::string_view nom_evenement(Evenement evenement) {
     case Evenement::chargement: return "chargement";
     case Evenement::sauvegarde_manuelle: return "sauvegarde_manuelle";
     case Evenement::fermeture: return "fermeture";
+    case Evenement::reprise: return "reprise";
+    case Evenement::reprise_refusee: return "reprise_refusee";
   }
   return "?";
 }

@@ -185,6 +185,8 @@ class TF_qx : public QWidget, public Desk {
   // colours as the controls hold them.
   void sauvegarde_auto();
   void FormClose();
+  // At start-up: offers the session of a run of the day that never closed.
+  void reprendre_seance(const t_date_heure& debut);
   t_parametres couleurs_affichees() const;
   // A failed automatic save's error box is open: later failures add no box.
   bool erreur_auto_ouverte_ = false;

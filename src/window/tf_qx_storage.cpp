@@ -7,6 +7,7 @@
 
 #include "storage/listes.h"
 #include "storage/parametres.h"
+#include "storage/reprise.h"
 #include "storage/seance.h"
 #include "window/look.h"
 #include "window/qt_text.h"
@@ -141,13 +142,31 @@ void TF_qx::principale() {
     E_nbre_max->setText(QStringLiteral("5"));
     E_temps_max->setText(QStringLiteral("10"));
 
-    nom_fichier_auto = nom_seance(platform_.clock.now()) + std::string(suffixe_auto);
+    const t_date_heure debut = platform_.clock.now();
+    nom_fichier_auto = nom_seance(debut) + std::string(suffixe_auto);
     demarrer_journal();
 
     guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
     affichage();
+    // A file the load refuses shows the load's box; the day goes on with an
+    // empty table and the file stays as it is.
+    guarded([&] { reprendre_seance(debut); });
   });
+}
+
+void TF_qx::reprendre_seance(const t_date_heure& debut) {
+  const std::optional<t_reprise> reprise = seance_interrompue(".", noms_du_dossier("."), debut);
+  if (!reprise) return;
+  const std::string fichier = reprise->fichier.filename().string();
+  if (!question(question_reprise(*reprise))) {
+    journal(evenement_seul(Evenement::reprise_refusee, fichier));
+    return;
+  }
+  // As "charger une séance" loads it: this run's automatic file takes it over.
+  charger_seance(fiches, reprise->fichier);
+  journal(evenement_seul(Evenement::reprise, fichier));
+  noire();
 }
 
 void TF_qx::FormClose() {

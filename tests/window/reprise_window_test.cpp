@@ -1,0 +1,88 @@
+// Start-up after a run that never closed: the folder a crash leaves, the
+// question, and the session brought back or left.
+
+#include "storage/seance.h"
+#include "window_at_work.h"
+
+namespace qx30 {
+namespace {
+
+using testing::read_file;
+using testing::row_of;
+using testing::write_file;
+
+const char* const fichier_interrompu = "20261205_120000_seance_aut.dat";
+
+struct ResumeWindow : testing::WindowAtWork<> {
+  QByteArray seance;
+  // What a run started at 12:00 and killed at 14:06 leaves: its automatic
+  // file, and its journal without a close.
+  void SetUp() override {
+    t_fiches fiches;
+    fiches[1] = {"V", 2, 2, 35010, true, "35010_Vert_planeur_", 1, "14:04", 1};
+    fiches[2] = {"A", 1, 0, 72130, true, "72130_bleu_._", 2, "14:05", 0};
+    fiches[3] = {"L", 0, 0, 35010, true, "35010_bleu_._", 3, "", 0};
+    const std::vector<std::uint8_t> o = octets_seance(fiches);
+    seance = QByteArray(reinterpret_cast<const char*>(o.data()), static_cast<qsizetype>(o.size()));
+    write_file(fichier_interrompu, seance);
+    write_file("20261205_120000_journal.csv",
+               "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+               "05/12/2026;12:00:00;demarrage;;;;20261205_120000_seance_aut.dat\r\n"
+               "05/12/2026;14:04:00;autorisation;1;35010;35010_Vert_planeur_;\r\n");
+  }
+  // Each line's event and detail.
+  QStringList events(const QString& journal) {
+    QStringList e;
+    for (const QByteArray& line : read_file(journal).split('\n').mid(1))
+      if (!line.isEmpty()) e << QString::fromUtf8(line.split(';').value(2) + ";" + line.split(';').value(6)).trimmed();
+    return e;
+  }
+};
+
+TEST_F(ResumeWindow, YesBringsTheSessionBackAndItsFrequenciesStayForbidden) {
+  dialogs.answers = {true};
+  start_up();
+  EXPECT_EQ(dialogs.questions, QStringList{QString::fromUtf8("La séance commencée à 12:00 n'a pas été fermée "
+                                                             "(1 en évolution, 1 en attente, 1 enregistré). "
+                                                             "La reprendre ?")});
+  EXPECT_EQ(window.LB_actives->line(0), "14:04=t002_35010_Vert_planeur_[1]c002e001");
+  EXPECT_EQ(window.LB_attente->line(0), "14:05=t001_72130_bleu_._[2]c000e000");
+  EXPECT_EQ(row_of(window.LB_liste, 3), 0);
+  EXPECT_EQ(window.Label_actives->text(), QString::fromUtf8("1 en évolution."));
+  EXPECT_GT(window.LB_noire->line_count(), 0);
+  start(3);  // 35010 is in the air
+  EXPECT_EQ(row_of(window.LB_liste, 3), 0);
+  EXPECT_EQ(window.LB_actives->line_count(), 1);
+  EXPECT_EQ(read_file(fichier_interrompu), seance);  // this run saves to a file of its own
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 3 * 72);
+  EXPECT_EQ(events("20261205_140730_journal.csv"),
+            (QStringList{"demarrage;20261205_140730_seance_aut.dat", "reprise;20261205_120000_seance_aut.dat",
+                         QString::fromUtf8("refus;35010 interdite : -(déjà_active_35010 )")}));
+}
+
+TEST_F(ResumeWindow, NoLeavesTheTableEmptyAndNothingIsAskedAgain) {
+  start_up();  // answered No
+  EXPECT_EQ(dialogs.questions.size(), 1);
+  EXPECT_EQ(window.LB_actives->line_count() + window.LB_attente->line_count() + window.LB_liste->line_count(), 0);
+  EXPECT_EQ(read_file(fichier_interrompu), seance);
+  EXPECT_TRUE(window.close());
+  // The next run of the day, after this one closed normally.
+  fake.clock.time = {2026, 12, 5, 16, 0, 0};
+  TF_qx next{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
+  next.principale();
+  EXPECT_EQ(dialogs.questions.size(), 1);
+}
+
+TEST_F(ResumeWindow, AFileTheLoadRefusesShowsTheLoadsBoxAndTheDayGoesOn) {
+  write_file(fichier_interrompu, seance.left(1) + "X" + seance.mid(2));
+  dialogs.answers = {true};
+  start_up();
+  EXPECT_EQ(dialogs.questions.size(), 0);
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(dialogs.errors[0].contains(fichier_interrompu)) << dialogs.errors[0].toStdString();
+  EXPECT_EQ(window.LB_actives->line_count(), 0);
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
+}
+
+}  // namespace
+}  // namespace qx30
