@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "window/platform/clock.h"
+#include "common/clock.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
 #include "window/platform/qt_printer.h"

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "interdictions/noire.h"
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 
 namespace qx30 {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "register/moitie.h"
-#include "register/cp1252.h"
+#include "common/moitie.h"
+#include "common/cp1252.h"
 
 namespace qx30 {
 

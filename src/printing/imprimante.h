@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 
 namespace qx30 {
 

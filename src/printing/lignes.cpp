@@ -1,6 +1,6 @@
 #include "printing/lignes.h"
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 
 namespace qx30 {
 

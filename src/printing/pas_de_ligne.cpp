@@ -1,6 +1,6 @@
 #include "printing/pas_de_ligne.h"
 
-#include "register/moitie.h"
+#include "common/moitie.h"
 
 namespace qx30 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 
 namespace qx30 {
 

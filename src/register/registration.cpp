@@ -1,7 +1,7 @@
 #include "register/registration.h"
 
-#include "register/cp1252.h"
-#include "register/str_to_int.h"
+#include "common/cp1252.h"
+#include "common/str_to_int.h"
 
 namespace qx30 {
 

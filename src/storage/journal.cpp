@@ -4,7 +4,7 @@
 #include <span>
 #include <utility>
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "storage/io_error.h"
 
 namespace qx30 {

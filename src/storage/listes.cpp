@@ -1,6 +1,6 @@
 #include "storage/listes.h"
 
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 #include "storage/io_error.h"
 #include "storage/texte.h"
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <system_error>
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "register/fiches.h"
 #include "storage/journal.h"
 

@@ -17,7 +17,6 @@
 //              on an error the table is untouched and neither runs
 
 #include <cstdint>
-#include <ctime>
 #include <filesystem>
 #include <span>
 #include <stdexcept>
@@ -25,29 +24,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/date_heure.h"
 #include "register/fiches.h"
 #include "storage/file_system.h"
 #include "storage/parametres.h"
 
 namespace qx30 {
-
-// A local date and time, as the clock gives it.
-struct t_date_heure {
-  int annee = 0;    // 0 to 9999
-  int mois = 0;     // 1 to 12
-  int jour = 0;     // 1 to 31
-  int heure = 0;    // 0 to 23
-  int minute = 0;   // 0 to 59
-  int seconde = 0;  // 0 to 59
-};
-
-t_date_heure depuis_tm(const std::tm& tm);
-
-// The local date and time of the present moment.
-t_date_heure date_heure_locale();
-
-// "dd/mm/yyyy hh:nn:ss", always 19 characters, whatever the locale.
-std::string texte_date_heure(const t_date_heure& moment);
 
 // yyyymmdd_hhnnss, cut out of the date-time text: 20051202_143005.
 std::string nom_seance(const t_date_heure& moment);

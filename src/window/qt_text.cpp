@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 
 namespace qx30 {
 

@@ -2,7 +2,7 @@
 
 #include "register/flight.h"
 #include "register/registration.h"
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 #include "window/logic/minute.h"
 #include "window/qt_text.h"
 

@@ -15,7 +15,7 @@
 #include "register/desk.h"
 #include "register/fiches.h"
 #include "storage/journal.h"
-#include "window/platform/clock.h"
+#include "common/clock.h"
 #include "window/caption.h"
 #include "window/choice_box.h"
 #include "window/platform/dialogs.h"

@@ -1,7 +1,7 @@
 // The session's journal: the events only the window sees, and the error box
 // of a journal that cannot be written.
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "storage/seance.h"
 #include "window/tf_qx.h"
 

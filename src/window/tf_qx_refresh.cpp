@@ -3,7 +3,7 @@
 
 #include "interdictions/autorisation.h"
 #include "interdictions/noire.h"
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 #include "window/logic/hauteurs.h"
 #include "window/logic/rafraichir.h"
 #include "window/qt_text.h"

@@ -1,10 +1,10 @@
 // The entry record and table, and the small rules every operation relies on.
 #include <gtest/gtest.h>
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "register/fiches.h"
-#include "register/moitie.h"
-#include "register/str_to_int.h"
+#include "common/moitie.h"
+#include "common/str_to_int.h"
 
 namespace qx30 {
 namespace {

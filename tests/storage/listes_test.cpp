@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "faux_disque.h"
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 
 namespace qx30 {
 namespace {

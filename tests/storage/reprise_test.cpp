@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "faux_disque.h"
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "storage/journal.h"
 
 namespace qx30 {

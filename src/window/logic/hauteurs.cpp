@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "register/moitie.h"
+#include "common/moitie.h"
 
 namespace qx30 {
 

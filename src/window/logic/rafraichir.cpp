@@ -1,6 +1,6 @@
 #include "window/logic/rafraichir.h"
 
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 #include "window/logic/ligne.h"
 
 namespace qx30 {

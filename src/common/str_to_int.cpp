@@ -1,4 +1,4 @@
-#include "register/str_to_int.h"
+#include "common/str_to_int.h"
 
 namespace qx30 {
 

@@ -1,4 +1,4 @@
-#include "register/cp1252.h"
+#include "common/cp1252.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 // The local date and time, behind an interface so tests set the time.
 
-#include "storage/seance.h"
+#include "common/date_heure.h"
 
 namespace qx30 {
 
