@@ -41,34 +41,35 @@ void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
   testing::FakePlatform fake;
   TF_qx w(fake.platform());
   w.principale();
-  w.Timer60->stop();
+  const testing::Controls ui(w);
+  ui.get<QTimer>("Timer60")->stop();
   w.show();
-  w.case_save->setChecked(sauvegarde);
-  w.fiches = fiches_998();
-  w.noire();
+  ui.case_save->setChecked(sauvegarde);
+  w.session().table() = fiches_998();
+  w.session().noire();
   QApplication::processEvents();
   for (auto _ : state) mesure(w);
   if (!fake.dialogs.errors.isEmpty()) state.SkipWithError(fake.dialogs.errors.first().toStdString().c_str());
-  if (w.LB_liste->line_count() + w.LB_attente->line_count() + w.LB_actives->line_count() != 998)
+  if (ui.LB_liste->line_count() + ui.LB_attente->line_count() + ui.LB_actives->line_count() != 998)
     state.SkipWithError("the lists do not show 998 entries");
-  if (w.LB_noire->line_count() != nb_places_interdictions) state.SkipWithError("the table is not at its cap");
+  if (ui.LB_noire->line_count() != nb_places_interdictions) state.SkipWithError("the table is not at its cap");
 }
 
 }  // namespace
 
 void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
-  fenetre_pleine(state, sauvegarde, [](TF_qx& w) { w.affichage(); });
+  fenetre_pleine(state, sauvegarde, [](TF_qx& w) { w.session().affichage(); });
 }
 
 void rafraichissement_et_dessin(benchmark::State& state) {
   fenetre_pleine(state, false, [](TF_qx& w) {
-    w.affichage();
+    w.session().affichage();
     w.repaint();
   });
 }
 
 void noire_fenetre(benchmark::State& state) {
-  fenetre_pleine(state, false, [](TF_qx& w) { w.noire(); });
+  fenetre_pleine(state, false, [](TF_qx& w) { w.session().noire(); });
 }
 
 void demarrage(benchmark::State& state) {

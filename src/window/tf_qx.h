@@ -1,6 +1,6 @@
 #pragma once
-// TF_qx: the program's one window. It owns the entry table for the whole run
-// and turns each event into one operation of the register.
+// TF_qx: the program's one window. It shows the day's session and forwards
+// each operator move and each minute tick to it; the session decides.
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,19 +9,16 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <vector>
 
-#include "interdictions/interdictions.h"
-#include "register/desk.h"
-#include "register/fiches.h"
-#include "storage/journal.h"
 #include "common/clock.h"
-#include "window/caption.h"
-#include "window/choice_box.h"
+#include "session/session.h"
+#include "window/anchored_layout.h"
 #include "window/platform/dialogs.h"
 #include "window/platform/launcher.h"
 #include "window/platform/printer.h"
-#include "window/sorted_list.h"
+#include "window/widgets/caption.h"
+#include "window/widgets/choice_box.h"
+#include "window/widgets/sorted_list.h"
 
 namespace qx30 {
 
@@ -33,56 +30,28 @@ struct Platform {
   Printer& printer;
 };
 
-class TF_qx : public QWidget, public Desk {
+class TF_qx : public QWidget, private SessionView {
   Q_OBJECT
  public:
   explicit TF_qx(Platform platform, QWidget* parent = nullptr);
 
-  t_fiches fiches;
-  t_interdictions interdictions;
+  // Colours, limits, session name, journal, choice lists, clock and the
+  // first refresh, then the offer of a session a crash left open; a failing
+  // step shows its error and the start-up goes on.
+  void principale();
 
-  // Set by the minute clock for the refresh it starts: that refresh leaves
-  // the registered list alone and puts these selections back.
-  bool tic_minute = false;
-  int index_actives = -1;
-  int index_attente = -1;
+  Session& session() { return session_; }
 
-  // Desk: the window as the register's operations see it.
-  std::optional<std::string> ligne_choisie(Liste liste) override;
-  void message(const std::string& texte) override;
-  bool question(const std::string& texte) override;
-  void affichage() override;
-  int nombre_en_vol() override;
-  int nbre_max() override;
-  std::string heure() override;
-  bool autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) override;
-  void noire() override;
-  void journal(const t_evenement& evenement) override;
-
-  // Handlers.
+  // Handlers of the moves the session alone does not decide; the other
+  // buttons and double-clicks go straight to the session's operations.
   void B_enregistrerClick();
-  void B_supprimerClick();
-  void B_razClick();
-  void B_debut_volClick();
-  void B_fin_attenteClick();
-  void B_attenteClick();
-  void B_retirer_attenteClick();
-  void B_fin_volClick();
   void E_nbre_maxChange();
   void E_temps_maxChange();
   void Timer60Timer();
-
-  // Session files, choice lists, start-up and shutdown: tf_qx_storage.cpp.
-  std::string nom_fichier_auto;
-  void principale();
   void b_saveClick();
   void B_seanceClick();
   void B_recharger_listesClick();
-  void B_ajout_freqClick();
-  void B_ajout_piloteClick();
-  void B_ajout_commClick();
-  void B_aideClick();
-
+  void B_imprimerClick();
   // Colours, font and the smallest window: tf_qx_look.cpp.
   void Label_activesClick();
   void Label_attenteClick();
@@ -92,10 +61,49 @@ class TF_qx : public QWidget, public Desk {
   void B_policeClick();
   void FormResize();
 
-  // The printed list: tf_qx_printing.cpp.
-  void B_imprimerClick();
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  // FormClose: a failed final save keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
 
-  // Controls; each objectName is the member's name.
+ private:
+  // The colours as the controls hold them, for the session's next save.
+  void couleurs_vers_session();
+
+  // SessionView: the window as the session sees it: tf_qx_view.cpp.
+  std::optional<std::string> ligne_choisie(Liste liste) override;
+  void message(const std::string& texte) override;
+  bool question(const std::string& texte) override;
+  void erreur(const std::string& message) override;
+  void montrer(const t_rafraichissement& r, const t_legendes& l, bool tic_minute) override;
+  void montrer_noire(const std::vector<std::string>& lignes) override;
+  void montrer_horloge(const std::string& texte) override;
+  // The three entry lists restacked to their lines.
+  void apply_heights();
+
+  // The controls at their places: tf_qx_layout.cpp. Each objectName is the member's name.
+  void build_layout();
+  template <class W>
+  W* place(W* widget, const char* name, int left, int top, int width, int height, Anchor anchor,
+           const char* hint = nullptr);
+  Caption* place_label(const char* name, int left, int top, const char* caption, Anchor anchor);
+  void wire_handlers();
+
+  // Runs one handler; a runtime error ends it and shows the error box.
+  void guarded(const std::function<void()>& handler);
+  // Connects an event to a handler through guarded().
+  template <class Sender, class Signal, class Handler>
+  void on(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, [this, handler] { guarded(handler); });
+  }
+
+  // The client area the layout was drawn for.
+  static constexpr QSize design_size{792, 533};
+
+  Platform platform_;
+  Session session_;
+  AnchoredLayout layout_;
+
   SortedList* LB_actives;
   SortedList* LB_attente;
   SortedList* LB_liste;
@@ -146,71 +154,6 @@ class TF_qx : public QWidget, public Desk {
   Caption* Label12;
   Caption* Label2;
   QTimer* Timer60;
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-  // FormClose: a failed final save keeps the window open.
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  enum class Anchor { top_left, top_left_right, top_right, bottom_left, all, top_right_bottom };
-  // A control tied to edges of the window, with its place in the design
-  // client area of 792 x 533; a negative size there is kept, not clamped.
-  static constexpr int design_width = 792;
-  static constexpr int design_height = 533;
-  struct Anchored {
-    QWidget* widget;
-    Anchor anchor;
-    int left, top, width, height;
-  };
-
-  void build_layout();
-  template <class W>
-  W* place(W* widget, const char* name, int left, int top, int width, int height, Anchor anchor,
-           const char* hint = nullptr);
-  Caption* place_label(const char* name, int left, int top, const char* caption, Anchor anchor);
-  void wire_handlers();
-
-  // Runs one handler; a runtime error ends it and shows the error box.
-  void guarded(const std::function<void()>& handler);
-  // Connects an event to a handler through guarded().
-  template <class Sender, class Signal>
-  void on(Sender* sender, Signal signal, void (TF_qx::*handler)()) {
-    connect(sender, signal, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-  }
-  void apply_heights();
-  // Each group of handlers connects its own events.
-  void wire_storage();
-  // Session files: the automatic save of the refresh, the final save, and the
-  // colours as the controls hold them.
-  void sauvegarde_auto();
-  void FormClose();
-  // At start-up: offers the session of a run of the day that never closed.
-  void reprendre_seance(const t_date_heure& debut);
-  t_parametres couleurs_affichees() const;
-  // A failed automatic save's error box is open: later failures add no box.
-  bool erreur_auto_ouverte_ = false;
-  void wire_look();
-  void wire_printing();
-
-  // The session's journal: tf_qx_journal.cpp. Opened by the start-up under
-  // the automatic file's session name.
-  void demarrer_journal();
-  // Overruns and conflicts among the models in flight, reported by the
-  // refresh when they begin rather than at every refresh.
-  void journal_alertes(int temps_max, bool conflit);
-  std::optional<Journal> journal_;
-  bool erreur_journal_ouverte_ = false;
-  std::vector<bool> en_depassement_ = std::vector<bool>(nb_places + 1);
-  bool en_conflit_ = false;
-
-  SortedList* list_of(Liste liste) const;
-
-  Platform platform_;
-  std::vector<Anchored> anchored_;
-  // Puts a control where its anchors take it at the window's present size.
-  void place_anchored(const Anchored& a);
-  Anchored& anchored_of(const QWidget* widget);
 };
 
 }  // namespace qx30

@@ -28,7 +28,7 @@ W* TF_qx::place(W* widget, const char* name, int left, int top, int width, int h
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(left, top, width, height);
   if (hint) set_hint(widget, u8(hint));
-  if (anchor != Anchor::top_left) anchored_.push_back({widget, anchor, left, top, width, height});
+  layout_.add(widget, anchor, left, top, width, height);
   return widget;
 }
 
@@ -42,7 +42,7 @@ void TF_qx::build_layout() {
   setWindowTitle(u8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
   setFont(layout_font(11, false));
   set_background(this, couleur::fond_bulle);
-  resize(design_width, design_height);
+  resize(design_size);
   move(0, 0);
 
   auto list = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* hint, bool bold,
@@ -195,33 +195,11 @@ void TF_qx::build_layout() {
   for (std::size_t i = 1; i < tab_chain.size(); ++i) setTabOrder(tab_chain[i - 1], tab_chain[i]);
 }
 
-void TF_qx::place_anchored(const Anchored& a) {
-  const int dx = width() - design_width;
-  const int dy = height() - design_height;
-  int left = a.left, top = a.top, w = a.width, h = a.height;
-  bool sized = true;
-  switch (a.anchor) {
-    case Anchor::top_left: sized = false; break;
-    case Anchor::top_left_right: w += dx; break;
-    case Anchor::top_right: left += dx; sized = false; break;
-    case Anchor::bottom_left: top += dy; sized = false; break;
-    case Anchor::all: w += dx; h += dy; break;
-    case Anchor::top_right_bottom: left += dx; h += dy; break;
-  }
-  // Labels size themselves to their captions: only their place follows.
-  if (sized) a.widget->setGeometry(left, top, std::max(0, w), std::max(0, h));
-  else a.widget->move(left, top);
-}
-
-TF_qx::Anchored& TF_qx::anchored_of(const QWidget* widget) {
-  return *std::find_if(anchored_.begin(), anchored_.end(), [&](const Anchored& a) { return a.widget == widget; });
-}
-
 void TF_qx::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // Placed afresh from the design at every size: a size too small for a
   // control is not carried into the next one.
-  for (const Anchored& a : anchored_) place_anchored(a);
+  layout_.place_all();
   guarded([this] { FormResize(); });
 }
 

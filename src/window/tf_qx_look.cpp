@@ -18,25 +18,31 @@ void choose_colour(Dialogs& dialogs, QWidget* target, QWidget* label) {
 
 }  // namespace
 
-void TF_qx::wire_look() {
-  on(Label_actives, &Caption::clicked, &TF_qx::Label_activesClick);
-  on(Label_attente, &Caption::clicked, &TF_qx::Label_attenteClick);
-  on(Label_liste, &Caption::clicked, &TF_qx::Label_listeClick);
-  on(Label_noire, &Caption::clicked, &TF_qx::Label_noireClick);
-  on(Label_heure, &Caption::clicked, &TF_qx::Label_heureClick);
-  on(B_police, &QPushButton::clicked, &TF_qx::B_policeClick);
+// The colours reach the parameters file at the next session save.
+void TF_qx::Label_activesClick() {
+  choose_colour(platform_.dialogs, LB_actives, Label_actives);
+  couleurs_vers_session();
 }
 
-// The colours reach the parameters file at the next session save.
-void TF_qx::Label_activesClick() { choose_colour(platform_.dialogs, LB_actives, Label_actives); }
+void TF_qx::Label_attenteClick() {
+  choose_colour(platform_.dialogs, LB_attente, Label_attente);
+  couleurs_vers_session();
+}
 
-void TF_qx::Label_attenteClick() { choose_colour(platform_.dialogs, LB_attente, Label_attente); }
+void TF_qx::Label_listeClick() {
+  choose_colour(platform_.dialogs, LB_liste, Label_liste);
+  couleurs_vers_session();
+}
 
-void TF_qx::Label_listeClick() { choose_colour(platform_.dialogs, LB_liste, Label_liste); }
+void TF_qx::Label_noireClick() {
+  choose_colour(platform_.dialogs, LB_noire, Label_noire);
+  couleurs_vers_session();
+}
 
-void TF_qx::Label_noireClick() { choose_colour(platform_.dialogs, LB_noire, Label_noire); }
-
-void TF_qx::Label_heureClick() { choose_colour(platform_.dialogs, this, Label_heure); }
+void TF_qx::Label_heureClick() {
+  choose_colour(platform_.dialogs, this, Label_heure);
+  couleurs_vers_session();
+}
 
 // The dialog opens on the font and text colour the lists have now. The
 // refresh restacks the lists with the new row height; the interdiction list
@@ -49,7 +55,7 @@ void TF_qx::B_policeClick() {
     lb->setFont(chosen->font);
     set_text_colour(lb, chosen->colour);
   }
-  affichage();
+  session_.affichage();
 }
 
 // The tests read the outer size, the corrections set the client size: a

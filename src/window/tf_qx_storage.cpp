@@ -7,8 +7,6 @@
 
 #include "storage/listes.h"
 #include "storage/parametres.h"
-#include "storage/reprise.h"
-#include "storage/seance.h"
 #include "window/look.h"
 #include "window/qt_text.h"
 #include "window/tf_qx.h"
@@ -46,44 +44,12 @@ std::filesystem::path chemin(const QString& name) {
 
 }  // namespace
 
-void TF_qx::wire_storage() {
-  on(b_save, &QPushButton::clicked, &TF_qx::b_saveClick);
-  on(B_seance, &QPushButton::clicked, &TF_qx::B_seanceClick);
-  on(B_recharger_listes, &QPushButton::clicked, &TF_qx::B_recharger_listesClick);
-  on(B_ajout_freq, &QPushButton::clicked, &TF_qx::B_ajout_freqClick);
-  on(B_ajout_pilote, &QPushButton::clicked, &TF_qx::B_ajout_piloteClick);
-  on(B_ajout_comm, &QPushButton::clicked, &TF_qx::B_ajout_commClick);
-  on(B_aide, &QPushButton::clicked, &TF_qx::B_aideClick);
+void TF_qx::couleurs_vers_session() {
+  session_.fixer_couleurs(t_parametres{background_of(LB_actives), background_of(LB_attente),
+                                       background_of(LB_liste), background_of(LB_noire), background_of(this)});
 }
 
-t_parametres TF_qx::couleurs_affichees() const {
-  return t_parametres{background_of(LB_actives), background_of(LB_attente), background_of(LB_liste),
-                      background_of(LB_noire), background_of(this)};
-}
-
-// Called by the refresh, which must finish whatever the save does: the error
-// is shown here rather than thrown.
-void TF_qx::sauvegarde_auto() {
-  // A start-up that stopped early gave the session no automatic file.
-  if (nom_fichier_auto.empty()) return;
-  try {
-    save_seance(nom_fichier_auto, fiches, couleurs_affichees());
-  } catch (const std::exception& e) {
-    // The minute clock goes on while the box is open; its refreshes fail
-    // the same way and would pile up one box per minute.
-    if (erreur_auto_ouverte_) return;
-    erreur_auto_ouverte_ = true;
-    platform_.dialogs.error(error_box_text(e.what()));
-    erreur_auto_ouverte_ = false;
-  }
-}
-
-void TF_qx::b_saveClick() {
-  const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_manuel);
-  save_seance(nom, fiches, couleurs_affichees());
-  journal(evenement_seul(Evenement::sauvegarde_manuelle, nom));
-  platform_.dialogs.message(QString::fromUtf8("séance sauvegardée dans le fichier : ") + to_qt(nom));
-}
+void TF_qx::b_saveClick() { session_.sauvegarde_manuelle(); }
 
 void TF_qx::B_seanceClick() {
   // Qt's dialog matches the pattern whatever the case of the extension.
@@ -92,12 +58,9 @@ void TF_qx::B_seanceClick() {
                                   QStringLiteral("Fichiers seance (*.dat)"), QDir::currentPath());
   // The whole file is checked before the table changes; on an error neither
   // the table nor the window changes.
-  if (choisi) {
-    charger_seance(fiches, chemin(*choisi));
-    journal(evenement_seul(Evenement::chargement, from_qt(*choisi)));
-  }
+  if (choisi) session_.charger(chemin(*choisi), from_qt(*choisi));
   // A cancelled load refreshes too. noire ends with the refresh.
-  noire();
+  session_.noire();
 }
 
 void TF_qx::B_recharger_listesClick() {
@@ -107,21 +70,12 @@ void TF_qx::B_recharger_listesClick() {
   recharger_listes(freq, pilote, comm);
 }
 
-void TF_qx::B_ajout_freqClick() { platform_.launcher.open_in_editor(fichier_frequences); }
-
-void TF_qx::B_ajout_piloteClick() { platform_.launcher.open_in_editor(fichier_pilotes); }
-
-void TF_qx::B_ajout_commClick() { platform_.launcher.open_in_editor(fichier_commentaires); }
-
-void TF_qx::B_aideClick() { platform_.launcher.open_in_editor(fichier_aide); }
-
 void TF_qx::principale() {
   // The clock runs from the window's creation, whatever becomes of the rest.
   Timer60->start();
   // A failing step shows its error and the start-up goes on: stopping there
   // would leave the whole day without its automatic session file.
   guarded([this] {
-    tic_minute = false;
     Label_depassement->set_caption(QString());
     Label_interdiction->set_caption(QString());
     Label_maxi->set_caption(QString());
@@ -138,48 +92,28 @@ void TF_qx::principale() {
     set_background(LB_noire, p.couleur_noire);
     set_background(Label_heure, p.couleur_fond);
     set_background(this, p.couleur_fond);
+    couleurs_vers_session();
 
     E_nbre_max->setText(QStringLiteral("5"));
     E_temps_max->setText(QStringLiteral("10"));
 
     const t_date_heure debut = platform_.clock.now();
-    nom_fichier_auto = nom_seance(debut) + std::string(suffixe_auto);
-    demarrer_journal();
+    session_.demarrer(debut);
 
     guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
-    affichage();
+    session_.affichage();
     // A file the load refuses shows the load's box; the day goes on with an
     // empty table and the file stays as it is.
-    guarded([&] { reprendre_seance(debut); });
+    guarded([&] { session_.reprendre(debut); });
   });
-}
-
-void TF_qx::reprendre_seance(const t_date_heure& debut) {
-  const std::optional<t_reprise> reprise = seance_interrompue(".", noms_du_dossier("."), debut);
-  if (!reprise) return;
-  const std::string fichier = reprise->fichier.filename().string();
-  if (!question(question_reprise(*reprise))) {
-    journal(evenement_seul(Evenement::reprise_refusee, fichier));
-    return;
-  }
-  // As "charger une séance" loads it: this run's automatic file takes it over.
-  charger_seance(fiches, reprise->fichier);
-  journal(evenement_seul(Evenement::reprise, fichier));
-  noire();
-}
-
-void TF_qx::FormClose() {
-  // Written whatever case_save says.
-  const std::string nom = nom_seance(platform_.clock.now()) + std::string(suffixe_final);
-  save_seance(nom, fiches, couleurs_affichees());
-  journal(evenement_seul(Evenement::fermeture, nom));
 }
 
 void TF_qx::closeEvent(QCloseEvent* event) {
   bool ecrit = false;
   guarded([&] {
-    FormClose();
+    // Written whatever case_save says.
+    session_.fermer();
     ecrit = true;
   });
   // Closing without the final file would lose the session.

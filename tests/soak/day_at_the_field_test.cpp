@@ -49,18 +49,19 @@ TEST(Soak, ADayAtTheField) {
   auto w = std::make_unique<TF_qx>(p.platform());
   w->show();
   w->principale();
-  w->Timer60->stop();  // the minutes are the test's own
+  const testing::Controls ui(*w);
+  ui.get<QTimer>("Timer60")->stop();  // the minutes are the test's own
   for (int k = 1; k <= 998; ++k) {
-    w->CB_freq->choose(w->CB_freq->findText(frequences[canal(k)]));
-    w->CB_pilote->set_edit_text(QStringLiteral("Pilote %1 de l'a\u00E9roclub").arg(k));
-    QTest::mouseClick(w->B_enregistrer, Qt::LeftButton);
+    ui.CB_freq->choose(ui.CB_freq->findText(frequences[canal(k)]));
+    ui.CB_pilote->set_edit_text(QStringLiteral("Pilote %1 de l'a\u00E9roclub").arg(k));
+    QTest::mouseClick(ui.button("B_enregistrer"), Qt::LeftButton);
   }
-  w->case_intermodulation->click();  // sixty models: more than any set of channels allows
-  w->E_nbre_max->setText("99");
+  ui.get<QCheckBox>("case_intermodulation")->click();  // sixty models: more than any set of channels allows
+  ui.E_nbre_max->setText("99");
   std::set<int> en_vol, canaux;
   const auto decoller = [&](int k) {
-    ASSERT_TRUE(choisir(w->LB_liste, k)) << k;
-    QTest::mouseClick(w->B_debut_vol, Qt::LeftButton);
+    ASSERT_TRUE(choisir(ui.LB_liste, k)) << k;
+    QTest::mouseClick(ui.button("B_debut_vol"), Qt::LeftButton);
     en_vol.insert(k), canaux.insert(canal(k));
   };
   for (int k = 1; k <= 60; ++k) decoller(k);
@@ -74,27 +75,27 @@ TEST(Soak, ADayAtTheField) {
     minutes_volees += 60;
     for (int n = static_cast<int>(hasard() % 3); n > 0; --n) {
       const int k = *std::next(en_vol.begin(), static_cast<long>(hasard() % en_vol.size()));
-      ASSERT_TRUE(choisir(w->LB_actives, k));
+      ASSERT_TRUE(choisir(ui.LB_actives, k));
       p.dialogs.answers = {true};
-      QTest::mouseClick(w->B_fin_vol, Qt::LeftButton);
+      QTest::mouseClick(ui.button("B_fin_vol"), Qt::LeftButton);
       en_vol.erase(k), canaux.erase(canal(k));
       do sol = sol % 998 + 1;
       while (en_vol.contains(sol) || canaux.contains(canal(sol)));
       decoller(sol);
     }
     QApplication::processEvents();
-    ASSERT_EQ(w->LB_actives->line_count(), 60) << minute;
-    ASSERT_EQ(p.dialogs.errors.join('|') + p.dialogs.messages.join('|') + w->Label_interdiction->text(), "") << minute;
+    ASSERT_EQ(ui.LB_actives->line_count(), 60) << minute;
+    ASSERT_EQ(p.dialogs.errors.join('|') + p.dialogs.messages.join('|') + ui.get<Caption>("Label_interdiction")->text(), "") << minute;
     p.dialogs.questions.clear();
     if (minute == 60) rss_une_heure = rss_ko(), fd_une_heure = descripteurs();
   }
   long cumul = 0;
-  for (int k = 1; k <= 998; ++k) cumul += w->fiches[k].cumul_temps;
+  for (int k = 1; k <= 998; ++k) cumul += w->session().fiches()[k].cumul_temps;
   EXPECT_EQ(cumul, minutes_volees);
   EXPECT_EQ(descripteurs(), fd_une_heure);
   EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden, QDir::Name),
-            (QStringList{QString::fromStdString(w->nom_fichier_auto).replace("_seance_aut.dat", "_journal.csv"),
-                         QString::fromStdString(w->nom_fichier_auto), "commentaires.txt", "frequences.txt",
+            (QStringList{QString::fromStdString(w->session().nom_fichier_auto()).replace("_seance_aut.dat", "_journal.csv"),
+                         QString::fromStdString(w->session().nom_fichier_auto()), "commentaires.txt", "frequences.txt",
                          "parametres.ini", "pilotes.txt"}));
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's quarantine keeps freed memory; its leak check does this job
   EXPECT_LE(rss_ko() - rss_une_heure, 1024) << "kB grown after the first hour";

@@ -21,7 +21,7 @@ struct OperationsWindow : testing::WindowAtWork<> {
   // editor opened last.
   QString where(int numero) {
     if (numero == 0) return fake.launcher.opened.empty() ? "" : QString::fromStdString(fake.launcher.opened.back());
-    for (SortedList* lb : {window.LB_liste, window.LB_attente, window.LB_actives})
+    for (SortedList* lb : {ui.LB_liste, ui.LB_attente, ui.LB_actives})
       if (row_of(lb, numero) >= 0) return lb->objectName();
     return "gone";
   }
@@ -49,7 +49,7 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
     EXPECT_EQ(where(c.numero), c.outcome);
   }
   fake.launcher.no_editor = true;  // a handler that throws shows one error box
-  click(window.B_aide);
+  click(ui.button("B_aide"));
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
 }
@@ -57,14 +57,14 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
 // Saving by hand, loading that file back and printing, through their buttons.
 TEST_F(OperationsWindow, SaveByHandLoadAndPrint) {
   register_entry("35010", "p");
-  click(window.b_save);
+  click(ui.button("b_save"));
   register_entry("41000", "q");
   dialogs.file = QDir::current().filePath("20261205_140730_seance_man.dat");
-  click(window.B_seance);
+  click(ui.button("B_seance"));
   EXPECT_EQ(where(2), "gone");  // the file saved by hand holds entry 1 only
   EXPECT_EQ(where(1), "LB_liste");
   dialogs.answers = {true};
-  click(window.B_imprimer);
+  click(ui.button("B_imprimer"));
   EXPECT_FALSE(fake.printer.drawn.empty());
 }
 
@@ -82,17 +82,17 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
       {"CB_pilote", "vert", true, "35010_vert_planeur_"},
       {"CB_comm", "PLANEUR", false, "35010_Vert_PLANEUR_"},
   };
-  window.CB_pilote->load_items({"bleu", "Vert"});
-  window.CB_comm->load_items({"planeur", "."});
+  ui.CB_pilote->load_items({"bleu", "Vert"});
+  ui.CB_comm->load_items({"planeur", "."});
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " " + c.text);
-    window.fiches = t_fiches{};
-    window.affichage();
-    window.CB_freq->choose(window.CB_freq->findText("35010"));
-    window.CB_pilote->choose(window.CB_pilote->findText("Vert"));
-    window.CB_comm->choose(window.CB_comm->findText("planeur"));
+    window.session().table() = t_fiches{};
+    window.session().affichage();
+    ui.CB_freq->choose(ui.CB_freq->findText("35010"));
+    ui.CB_pilote->choose(ui.CB_pilote->findText("Vert"));
+    ui.CB_comm->choose(ui.CB_comm->findText("planeur"));
     auto* box = window.findChild<ChoiceBox*>(c.box);
     box->setFocus();
     ASSERT_TRUE(box->lineEdit()->hasFocus());
@@ -100,10 +100,10 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
     QTest::keyClicks(box->lineEdit(), c.text);
     if (c.enter) QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QSignalSpy focus_moves(qApp, &QApplication::focusChanged);
-    QTest::mouseClick(window.B_enregistrer, Qt::LeftButton);
+    QTest::mouseClick(ui.button("B_enregistrer"), Qt::LeftButton);
     ASSERT_GE(focus_moves.count(), 1) << "the field never lost the focus";
-    EXPECT_EQ(window.LB_liste->line_count(), c.libelle ? 1 : 0);
-    if (c.libelle) EXPECT_EQ(window.fiches[1].libelle, c.libelle);
+    EXPECT_EQ(ui.LB_liste->line_count(), c.libelle ? 1 : 0);
+    if (c.libelle) EXPECT_EQ(window.session().table()[1].libelle, c.libelle);
     else EXPECT_EQ(box->edit_text(), QString::fromUtf8(c.text));
   }
 }
@@ -119,8 +119,8 @@ TEST_F(JournalWindow, AShortSessionReadBackInOrder) {
   start(1);
   start(2);  // the same frequency: refused
   dialogs.answers = {true};
-  click_line(window.LB_actives, 1);
-  click(window.B_fin_vol);
+  click_line(ui.LB_actives, 1);
+  click(ui.button("B_fin_vol"));
   EXPECT_TRUE(window.close());
   QStringList events;  // the third field of every line after the heading
   for (const QByteArray& line : read_file(journal).split('\n').mid(1))
@@ -134,8 +134,8 @@ TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
   ASSERT_TRUE(QFile::remove(journal) && QDir::current().mkdir(journal));
   register_entry("35010", "Vert");
   EXPECT_EQ(dialogs.errors.size(), 1);
-  EXPECT_TRUE(est_presente(window.fiches[1]));
-  EXPECT_EQ(window.CB_freq->edit_text(), "choisir");  // the handler went on to its end
+  EXPECT_TRUE(est_presente(window.session().table()[1]));
+  EXPECT_EQ(ui.CB_freq->edit_text(), "choisir");  // the handler went on to its end
 }
 
 struct StartUp : testing::WindowAtWork<>, ::testing::WithParamInterface<const char*> {};

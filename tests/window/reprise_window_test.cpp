@@ -45,14 +45,14 @@ TEST_F(ResumeWindow, YesBringsTheSessionBackAndItsFrequenciesStayForbidden) {
   EXPECT_EQ(dialogs.questions, QStringList{QString::fromUtf8("La séance commencée à 12:00 n'a pas été fermée "
                                                              "(1 en évolution, 1 en attente, 1 enregistré). "
                                                              "La reprendre ?")});
-  EXPECT_EQ(window.LB_actives->line(0), "14:04=t002_35010_Vert_planeur_[1]c002e001");
-  EXPECT_EQ(window.LB_attente->line(0), "14:05=t001_72130_bleu_._[2]c000e000");
-  EXPECT_EQ(row_of(window.LB_liste, 3), 0);
-  EXPECT_EQ(window.Label_actives->text(), QString::fromUtf8("1 en évolution."));
-  EXPECT_GT(window.LB_noire->line_count(), 0);
+  EXPECT_EQ(ui.LB_actives->line(0), "14:04=t002_35010_Vert_planeur_[1]c002e001");
+  EXPECT_EQ(ui.LB_attente->line(0), "14:05=t001_72130_bleu_._[2]c000e000");
+  EXPECT_EQ(row_of(ui.LB_liste, 3), 0);
+  EXPECT_EQ(ui.Label_actives->text(), QString::fromUtf8("1 en évolution."));
+  EXPECT_GT(ui.LB_noire->line_count(), 0);
   start(3);  // 35010 is in the air
-  EXPECT_EQ(row_of(window.LB_liste, 3), 0);
-  EXPECT_EQ(window.LB_actives->line_count(), 1);
+  EXPECT_EQ(row_of(ui.LB_liste, 3), 0);
+  EXPECT_EQ(ui.LB_actives->line_count(), 1);
   EXPECT_EQ(read_file(fichier_interrompu), seance);  // this run saves to a file of its own
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 3 * 72);
   EXPECT_EQ(events("20261205_140730_journal.csv"),
@@ -63,7 +63,7 @@ TEST_F(ResumeWindow, YesBringsTheSessionBackAndItsFrequenciesStayForbidden) {
 TEST_F(ResumeWindow, NoLeavesTheTableEmptyAndNothingIsAskedAgain) {
   start_up();  // answered No
   EXPECT_EQ(dialogs.questions.size(), 1);
-  EXPECT_EQ(window.LB_actives->line_count() + window.LB_attente->line_count() + window.LB_liste->line_count(), 0);
+  EXPECT_EQ(ui.LB_actives->line_count() + ui.LB_attente->line_count() + ui.LB_liste->line_count(), 0);
   EXPECT_EQ(read_file(fichier_interrompu), seance);
   EXPECT_TRUE(window.close());
   // The next run of the day, after this one closed normally.
@@ -80,7 +80,7 @@ TEST_F(ResumeWindow, AFileTheLoadRefusesShowsTheLoadsBoxAndTheDayGoesOn) {
   EXPECT_EQ(dialogs.questions.size(), 0);
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains(fichier_interrompu)) << dialogs.errors[0].toStdString();
-  EXPECT_EQ(window.LB_actives->line_count(), 0);
+  EXPECT_EQ(ui.LB_actives->line_count(), 0);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
 }
 

@@ -40,10 +40,10 @@ using LayoutWindow = testing::WindowAtWork<>;
 // sizes, some far below the smallest, comes back to the start.
 TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   open_with({});
-  window.Label_heure->set_caption("06/12/2026 23:59");
-  window.Label_actives->set_caption(QString::fromUtf8("60 en évolution"));
-  window.Label_liste->set_caption(QString::fromUtf8("998 enregistré(s)"));
-  window.Label_noire->set_caption(QString::fromUtf8("9999 interdition(s)."));
+  ui.Label_heure->set_caption("06/12/2026 23:59");
+  ui.Label_actives->set_caption(QString::fromUtf8("60 en évolution"));
+  ui.Label_liste->set_caption(QString::fromUtf8("998 enregistré(s)"));
+  ui.Label_noire->set_caption(QString::fromUtf8("9999 interdition(s)."));
   for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
     QStyleOptionButton opt;
     opt.initFrom(b);
@@ -59,23 +59,23 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
     for (QWidget* b : all)
       if (a < b && inner(a).intersects(inner(b)))
         ADD_FAILURE() << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
-  window.affichage();
+  window.session().affichage();
   std::map<QString, QRect> start;
   for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) start[w->objectName()] = w->geometry();
   const QSize first = window.size();
   for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), first}) {
     window.resize(size);
-    window.affichage();
+    window.session().affichage();
   }
   for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
   // A screen reader names each list by its hint, and a field by its label.
-  for (SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste, window.LB_noire}) {
+  for (SortedList* lb : {ui.LB_actives, ui.LB_attente, ui.LB_liste, ui.LB_noire}) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Name), lb->toolTip());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Description), lb->toolTip());
   }
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.E_nbre_max)->text(QAccessible::Name),
-            window.Label4->text());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(ui.E_nbre_max)->text(QAccessible::Name),
+            ui.Label4->text());
 }
 
 // The edge between the core's Windows-1252 bytes and Qt's strings, and the
@@ -96,7 +96,7 @@ struct RealToolkit : testing::WindowAtWork<QtDialogs> {};
 // entry lists only.
 TEST_F(RealToolkit, FontDialogGivesBackTheListsFontAndItsColour) {
   open_with({});
-  const QFont before = window.LB_actives->font();
+  const QFont before = ui.LB_actives->font();
   QFont opened_on;
   when_shown<QDialog>([&](QDialog* box) {
     opened_on = box->findChild<QFontDialog*>()->currentFont();
@@ -108,14 +108,14 @@ TEST_F(RealToolkit, FontDialogGivesBackTheListsFontAndItsColour) {
       if (b->text().startsWith("Couleur")) b->click();
     box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
-  click(window.B_police);
+  click(ui.button("B_police"));
   EXPECT_EQ(opened_on.family(), QFontInfo(before).family());
   EXPECT_TRUE(opened_on.bold());
-  for (const SortedList* lb : {window.LB_actives, window.LB_attente, window.LB_liste}) {
+  for (const SortedList* lb : {ui.LB_actives, ui.LB_attente, ui.LB_liste}) {
     EXPECT_EQ(lb->font(), before) << lb->objectName().toStdString();
     EXPECT_EQ(lb->palette().color(QPalette::Text), QColor(0x80, 0, 0x40)) << lb->objectName().toStdString();
   }
-  EXPECT_NE(window.LB_noire->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
+  EXPECT_NE(ui.LB_noire->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
 }
 
 // The box's own loop runs the timer's event; the tick leaves the registered
@@ -127,20 +127,20 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   register_entry("35010", "c");
   start(1);
   start(2);
-  click_line(window.LB_liste, 3);
-  const QListWidgetItem* registered = window.LB_liste->item(0);
+  click_line(ui.LB_liste, 3);
+  const QListWidgetItem* registered = ui.LB_liste->item(0);
   when_shown<QMessageBox>([&](QMessageBox* box) {
     fake.clock.time.minute = 8;
     window.Timer60Timer();
-    EXPECT_EQ(window.LB_liste->item(0), registered);
-    EXPECT_EQ(window.LB_liste->selected(), row_of(window.LB_liste, 3));
+    EXPECT_EQ(ui.LB_liste->item(0), registered);
+    EXPECT_EQ(ui.LB_liste->selected(), row_of(ui.LB_liste, 3));
     for (QAbstractButton* b : box->buttons())
       if (b->text() == "&Yes") b->click();
   });
-  click_line(window.LB_actives, 2, true);
-  EXPECT_GE(row_of(window.LB_liste, 2), 0);
-  EXPECT_EQ(window.fiches[2].cumul_temps, 1);
-  EXPECT_EQ(window.fiches[1].temps_vol, 1);
+  click_line(ui.LB_actives, 2, true);
+  EXPECT_GE(row_of(ui.LB_liste, 2), 0);
+  EXPECT_EQ(window.session().table()[2].cumul_temps, 1);
+  EXPECT_EQ(window.session().table()[1].temps_vol, 1);
 }
 
 // The default entry's program, else the first common editor on the path.

@@ -25,11 +25,12 @@ struct WindowAtWork : ::testing::Test {
   FakePlatform fake;
   Boxes dialogs;
   TF_qx window{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
+  Controls ui{window};
 
   // Opens the session with these frequencies, automatic save off.
   void open_with(const QStringList& frequencies) {
-    window.case_save->setChecked(false);
-    window.CB_freq->load_items(frequencies);
+    ui.case_save->setChecked(false);
+    ui.CB_freq->load_items(frequencies);
     window.show();
     window.Timer60Timer();
   }
@@ -44,10 +45,10 @@ struct WindowAtWork : ::testing::Test {
     window.show();
   }
   void register_entry(const QString& freq, const QString& pilote) {
-    window.CB_freq->choose(window.CB_freq->findText(freq));
-    window.CB_pilote->set_edit_text(pilote);
-    window.CB_comm->set_edit_text(".");
-    click(window.B_enregistrer);
+    ui.CB_freq->choose(ui.CB_freq->findText(freq));
+    ui.CB_pilote->set_edit_text(pilote);
+    ui.CB_comm->set_edit_text(".");
+    click(ui.button("B_enregistrer"));
   }
   void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
   void click_line(SortedList* lb, int numero, bool twice = false) {
@@ -58,8 +59,8 @@ struct WindowAtWork : ::testing::Test {
     else QTest::mouseClick(lb->viewport(), Qt::LeftButton, {}, centre);
   }
   void start(int numero) {
-    click_line(window.LB_liste, numero);
-    click(window.B_debut_vol);
+    click_line(ui.LB_liste, numero);
+    click(ui.button("B_debut_vol"));
   }
 };
 

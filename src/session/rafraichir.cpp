@@ -1,7 +1,7 @@
-#include "window/logic/rafraichir.h"
+#include "session/rafraichir.h"
 
 #include "common/cp1252.h"
-#include "window/logic/ligne.h"
+#include "session/ligne.h"
 
 namespace qx30 {
 

@@ -1,8 +1,8 @@
-#include "window/choice_box.h"
+#include "window/widgets/choice_box.h"
 
 #include <QLineEdit>
 
-#include "window/sorted_list.h"
+#include "window/widgets/sorted_list.h"
 
 namespace qx30 {
 

@@ -1,4 +1,4 @@
-#include "window/logic/minute.h"
+#include "session/minute.h"
 
 namespace qx30 {
 

@@ -1,11 +1,7 @@
-// The refresh: every list and label rebuilt from the table, and the
-// interdiction list rebuilt from the frequencies in flight.
+// The window as the session sees it: the selected lines, the boxes, and
+// what a refresh, the interdiction list and the clock show.
 
-#include "interdictions/autorisation.h"
-#include "interdictions/noire.h"
-#include "common/str_to_int.h"
 #include "window/logic/hauteurs.h"
-#include "window/logic/rafraichir.h"
 #include "window/qt_text.h"
 #include "window/tf_qx.h"
 
@@ -22,14 +18,23 @@ QStringList to_qt_lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void TF_qx::affichage() {
-  Label_depassement->set_caption(QString());
-  Label_interdiction->set_caption(QString());
-  const auto verifier = [this](std::int32_t freq, bool en_vol, std::string& motifs) {
-    return autoriser(freq, en_vol, motifs);
-  };
-  const int temps_max = str_to_int(from_qt(E_temps_max->text()));
-  const t_rafraichissement r = rafraichir(fiches, verifier, temps_max, tic_minute);
+std::optional<std::string> TF_qx::ligne_choisie(Liste liste) {
+  const SortedList* lb = liste == Liste::actives ? LB_actives : liste == Liste::attente ? LB_attente : LB_liste;
+  const int i = lb->selected();
+  if (i < 0) return std::nullopt;
+  return from_qt(lb->line(i));
+}
+
+void TF_qx::message(const std::string& texte) { platform_.dialogs.message(to_qt(texte)); }
+
+bool TF_qx::question(const std::string& texte) { return platform_.dialogs.question(to_qt(texte)); }
+
+void TF_qx::erreur(const std::string& message) { platform_.dialogs.error(error_box_text(message)); }
+
+void TF_qx::montrer(const t_rafraichissement& r, const t_legendes& l, bool tic_minute) {
+  // The clock's refresh keeps the operator's selections in the lists it rebuilds.
+  const int index_actives = LB_actives->selected();
+  const int index_attente = LB_attente->selected();
   LB_attente->replace_lines(to_qt_lines(r.attente));
   LB_actives->replace_lines(to_qt_lines(r.actives));
   if (!tic_minute) LB_liste->replace_lines(to_qt_lines(r.liste));
@@ -39,24 +44,17 @@ void TF_qx::affichage() {
     LB_actives->select(index_actives);
     LB_attente->select(index_attente);
   }
-
-  const int en_attente = LB_attente->line_count();
-  const int en_vol = LB_actives->line_count();
-  const t_legendes l = legendes(LB_liste->line_count() + en_attente + en_vol, en_attente, en_vol,
-                                LB_noire->line_count(), str_to_int(from_qt(E_nbre_max->text())));
   Label_liste->set_caption(to_qt(l.liste));
   Label_attente->set_caption(to_qt(l.attente));
   Label_actives->set_caption(to_qt(l.actives));
   Label_noire->set_caption(to_qt(l.noire));
   Label_maxi->set_caption(to_qt(l.maxi));
-
   apply_heights();
-  // Either may open an error box, inside which the minute clock can run a
-  // refresh of its own: both come once this one is complete.
-  journal_alertes(temps_max, !r.interdiction.empty());
-  if (case_save->isChecked()) sauvegarde_auto();
-  tic_minute = false;
 }
+
+void TF_qx::montrer_noire(const std::vector<std::string>& lignes) { LB_noire->replace_lines(to_qt_lines(lignes)); }
+
+void TF_qx::montrer_horloge(const std::string& texte) { Label_heure->set_caption(to_qt(texte)); }
 
 void TF_qx::apply_heights() {
   t_pile pile;
@@ -74,25 +72,11 @@ void TF_qx::apply_heights() {
     // line wider than its list is cut at the edge.
     lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Kept as design places, so the next resize starts from the stacking.
-    Anchored& a = anchored_of(lb);
-    a.top = p.haut;
-    a.height = p.hauteur - (a.anchor == Anchor::all ? height() - design_height : 0);
-    place_anchored(a);
+    layout_.restack(lb, p.haut, p.hauteur);
   };
   apply(LB_actives, h.actives);
   apply(LB_attente, h.attente);
   apply(LB_liste, h.liste);
-}
-
-bool TF_qx::autoriser(std::int32_t freq_testee, bool teste_en_vol, std::string& texte_motifs) {
-  return auto_(interdictions, freq_testee, teste_en_vol, case_ecart20->isChecked(), texte_motifs);
-}
-
-void TF_qx::noire() {
-  qx30::noire(fiches, options_noire{case_intermodulation->isChecked(), case_freq_image->isChecked()},
-              interdictions);
-  LB_noire->replace_lines(to_qt_lines(lignes_noire(interdictions)));
-  affichage();
 }
 
 }  // namespace qx30

@@ -1,4 +1,4 @@
-#include "window/sorted_list.h"
+#include "window/widgets/sorted_list.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "window/caption.h"
+#include "window/widgets/caption.h"
 
 #include <QMouseEvent>
 

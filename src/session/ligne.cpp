@@ -1,4 +1,4 @@
-#include "window/logic/ligne.h"
+#include "session/ligne.h"
 
 namespace qx30 {
 
