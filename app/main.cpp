@@ -20,9 +20,11 @@ int main(int argc, char* argv[]) {
   qx30::QtLauncher launcher;
   qx30::QtPrinter printer;
   qx30::TF_qx F_qx(qx30::Platform{dialogs, clock, launcher, printer});
-  // Colours, limits, session name, choice lists, clock and the first
-  // refresh; a failing step shows its error and the window opens all the same.
-  F_qx.principale();
+  dialogs.set_parent(&F_qx);
+  // Shown first, so that a box of the start-up opens over its window; the
+  // window is painted once the start-up is done. A failing step shows its
+  // error and the window stays open all the same.
   F_qx.show();
+  F_qx.principale();
   return QApplication::exec();
 }

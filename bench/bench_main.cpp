@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
       {"save", "automatic save, 999 records (71,928 bytes), flushed", 5, -1, ""},
       {"load", "session load, 999 records", 0, -1, ""},
       {"startup", "start-up: TF_qx and principale, first refresh done", 300, -1, ""},
-      {"", "start-up to the first window painted: a bare Qt window", 0, -1, ""},
+      {"", "start-up to the first window painted: the same controls, no logic", 0, -1, ""},
       {"", "start-up to the first window painted: qx30", 0, -1, ""},
-      {"", "start-up to the first window painted, qx30 / bare Qt window", 1.5, -1, "", true},
+      {"", "start-up to the first window painted, qx30 / same controls", 1.05, -1, "", true},
   };
   // Before anything else touches the fonts.
   mesures[0].ms = demarrage_a_froid();

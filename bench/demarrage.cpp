@@ -1,6 +1,6 @@
 // Start-up as the operator sees it: from the launch of the program to its
-// window shown and painted, against a bare Qt window of the same size
-// started the same way. Each start is a fresh process (this program run
+// window shown and painted, against the same window with the same controls,
+// captions and faces that does nothing (no principale), started the same way. Each start is a fresh process (this program run
 // again with --premiere-fenetre), so each pays for loading its libraries
 // and fonts.
 
@@ -45,23 +45,20 @@ int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_po
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("qx30"));
   testing::FakePlatform fake;
-  std::unique_ptr<QWidget> fenetre;
-  if (quoi == "qx30") {
-    auto f = std::make_unique<TF_qx>(fake.platform());
-    f->principale();
-    fenetre = std::move(f);
-  } else {
-    fenetre = std::make_unique<QWidget>();
-    fenetre->resize(792, 533);
-  }
+  // As the program does: shown, then started.
+  TF_qx fenetre(fake.platform());
   PremierePeinture filtre;
-  fenetre->installEventFilter(&filtre);
-  fenetre->show();
+  fenetre.installEventFilter(&filtre);
+  fenetre.show();
+  if (quoi == "qx30") fenetre.principale();
   const auto limite = lancement + std::chrono::seconds(20);
   while (!filtre.peint && std::chrono::steady_clock::now() < limite)
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - lancement;
   if (!filtre.peint || !fake.dialogs.errors.isEmpty()) return 1;
+  // The start-up's files, written just after the paint, are part of a start.
+  QApplication::processEvents();
+  if (quoi == "qx30" && QDir().entryList({QStringLiteral("*_seance_aut.dat")}).isEmpty()) return 1;
   std::printf("%.3f\n", duree.count());
   return 0;
 }

@@ -27,8 +27,9 @@ void demarrage(benchmark::State& state);
 double demarrage_a_froid();
 
 // One start of a process up to its first window painted, for the comparison
-// below: "qx30" the program's window after principale, "nue" a bare Qt window
-// of the same size. Prints the milliseconds since `lancement`; returns the
+// below: "qx30" the program's window shown then started by principale, "nue"
+// the same window shown and never started: the same controls, captions and
+// faces, no logic. Prints the milliseconds since `lancement`; returns the
 // exit code.
 int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_point lancement, int argc,
                      char** argv);

@@ -16,10 +16,6 @@ inline const std::string question_impression_debut =
     cp1252(u8"Voulez-vous imprimer la liste de enregistrés sur l'imprimante : ");
 inline const std::string question_impression_fin = " ?";
 
-inline std::string question_impression(const std::string& nom_imprimante) {
-  return question_impression_debut + nom_imprimante + question_impression_fin;
-}
-
 // The runtime's error when the system has no default printer; the error box
 // adds the final ".".
 inline const std::string pas_d_imprimante_par_defaut = "There is no default printer currently selected";

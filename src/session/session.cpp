@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include <utility>
+
 #include "common/cp1252.h"
 #include "common/str_to_int.h"
 #include "interdictions/autorisation.h"
@@ -77,6 +79,10 @@ void Session::minute() {
 void Session::sauvegarde_auto() {
   // A start-up that stopped early gave the session no automatic file.
   if (nom_fichier_auto_.empty()) return;
+  if (differe_) {
+    sauvegarde_en_attente_ = true;
+    return;
+  }
   try {
     save_seance(nom_fichier_auto_, fiches_, couleurs_, nom_fichier_parametres, fs_);
   } catch (const std::exception& e) {
@@ -134,11 +140,22 @@ void Session::fermer() {
   journal(evenement_seul(Evenement::fermeture, nom));
 }
 
+void Session::ecrire_differe() {
+  differe_ = false;
+  for (const auto& [moment, evenement] : std::exchange(lignes_en_attente_, {})) ecrire_journal(moment, evenement);
+  if (std::exchange(sauvegarde_en_attente_, false)) sauvegarde_auto();
+}
+
 void Session::journal(const t_evenement& evenement) {
   // A start-up that stopped before naming the session opened no journal.
   if (!journal_) return;
+  if (differe_) lignes_en_attente_.emplace_back(horloge_systeme_.now(), evenement);
+  else ecrire_journal(horloge_systeme_.now(), evenement);
+}
+
+void Session::ecrire_journal(const t_date_heure& moment, const t_evenement& evenement) {
   try {
-    journal_->ecrire(horloge_systeme_.now(), evenement);
+    journal_->ecrire(moment, evenement);
   } catch (const std::exception& e) {
     // The operation goes on whatever the journal does.
     if (erreur_journal_ouverte_) return;

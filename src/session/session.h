@@ -75,6 +75,12 @@ class Session : private Desk {
   // The final save, whatever the automatic save's setting; throws when it fails.
   void fermer();
 
+  // Until ecrire_differe, the journal's lines (with the time of their
+  // events) and the automatic save wait in memory: the start-up shows its
+  // window before it pays for the disk's flushes, and writes both right after.
+  void differer_ecritures() { differe_ = true; }
+  void ecrire_differe();
+
   const t_fiches& fiches() const { return fiches_; }
   const t_interdictions& interdictions() const { return interdictions_; }
   const std::string& nom_fichier_auto() const { return nom_fichier_auto_; }
@@ -96,6 +102,7 @@ class Session : private Desk {
   void journal(const t_evenement& evenement) override;
 
   void sauvegarde_auto();
+  void ecrire_journal(const t_date_heure& moment, const t_evenement& evenement);
   // The table replaced by a session file, checked whole first.
   void remplacer_table(const std::filesystem::path& fichier);
   // Overruns and conflicts among the models in flight, journaled when they
@@ -130,6 +137,10 @@ class Session : private Desk {
   // minute clock's refreshes fail the same way meanwhile, one box at a time.
   bool erreur_auto_ouverte_ = false;
   bool erreur_journal_ouverte_ = false;
+
+  bool differe_ = false;
+  bool sauvegarde_en_attente_ = false;
+  std::vector<std::pair<t_date_heure, t_evenement>> lignes_en_attente_;
 };
 
 }  // namespace qx30

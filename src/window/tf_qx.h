@@ -37,7 +37,9 @@ class TF_qx : public QWidget, private SessionView {
 
   // Colours, limits, session name, journal, choice lists, clock and the
   // first refresh, then the offer of a session a crash left open; a failing
-  // step shows its error and the start-up goes on.
+  // step shows its error and the start-up goes on. Called on a window already
+  // shown, it leaves the journal's first lines and the first automatic save
+  // to just after the window's first paint.
   void principale();
 
   Session& session() { return session_; }
@@ -63,6 +65,7 @@ class TF_qx : public QWidget, private SessionView {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   // FormClose: a failed final save keeps the window open.
   void closeEvent(QCloseEvent* event) override;
 
@@ -99,6 +102,10 @@ class TF_qx : public QWidget, private SessionView {
 
   // The client area the layout was drawn for.
   static constexpr QSize design_size{792, 533};
+
+  // The start-up's writes, once the window is on the screen.
+  void ecrire_demarrage();
+  bool ecritures_differees_ = false;
 
   Platform platform_;
   Session session_;

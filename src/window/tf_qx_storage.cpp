@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <filesystem>
+#include <utility>
 
 #include "storage/listes.h"
 #include "storage/parametres.h"
@@ -73,6 +75,13 @@ void TF_qx::B_recharger_listesClick() {
 void TF_qx::principale() {
   // The clock runs from the window's creation, whatever becomes of the rest.
   Timer60->start();
+  if (isVisible()) {
+    ecritures_differees_ = true;
+    session_.differer_ecritures();
+    // Should the window not be painted soon (covered, minimised), the files
+    // are written all the same.
+    QTimer::singleShot(1000, this, [this] { ecrire_demarrage(); });
+  }
   // A failing step shows its error and the start-up goes on: stopping there
   // would leave the whole day without its automatic session file.
   guarded([this] {
@@ -109,7 +118,19 @@ void TF_qx::principale() {
   });
 }
 
+void TF_qx::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // Once this paint has reached the screen.
+  if (ecritures_differees_) QTimer::singleShot(0, this, [this] { ecrire_demarrage(); });
+}
+
+void TF_qx::ecrire_demarrage() {
+  if (!std::exchange(ecritures_differees_, false)) return;
+  guarded([this] { session_.ecrire_differe(); });
+}
+
 void TF_qx::closeEvent(QCloseEvent* event) {
+  ecrire_demarrage();  // the journal keeps its order
   bool ecrit = false;
   guarded([&] {
     // Written whatever case_save says.

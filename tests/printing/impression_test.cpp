@@ -26,7 +26,7 @@ TEST(Impression, Texts) {
   EXPECT_EQ(ligne_imprimee({"L", 0, 42, 35010, true, "35010_ROUGE_planeur", 7, "", 3}),
             "35010_ROUGE_planeur  [7]  cumul: 42  nb.\xE9vol.: 3");
   EXPECT_EQ(ligne_imprimee({"V", 0, 1000, 35010, true, "x", 998, "", 0}), "x  [998]  cumul: 1000  nb.\xE9vol.: 0");
-  EXPECT_EQ(question_impression("HP"), "Voulez-vous imprimer la liste de enregistr\xE9s sur l'imprimante : HP ?");
+  EXPECT_EQ(question_impression_debut + "HP" + question_impression_fin, "Voulez-vous imprimer la liste de enregistr\xE9s sur l'imprimante : HP ?");
   for (const auto& [t, h] : {std::pair{50, 75}, {51, 77}, {53, 79}, {13, 19}, {11, 17}, {0, 0}}) EXPECT_EQ(pas_de_ligne(t), h) << t;
 }
 

@@ -138,6 +138,21 @@ TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
   EXPECT_EQ(ui.CB_freq->edit_text(), "choisir");  // the handler went on to its end
 }
 
+// As the program starts: shown first, the window pays for no disk flush
+// before its first paint, and writes both start-up files right after it.
+TEST_F(JournalWindow, AShownWindowWritesItsStartUpFilesAfterItsFirstPaint) {
+  window.show();
+  start_up();
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), "<absent>");
+  EXPECT_EQ(read_file(journal), "<absent>");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.repaint();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
+  EXPECT_EQ(read_file(journal), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+                                "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
+}
+
 struct StartUp : testing::WindowAtWork<>, ::testing::WithParamInterface<const char*> {};
 
 TEST_P(StartUp, AFailingParametersFileIsReportedAndTheDayIsStillSaved) {

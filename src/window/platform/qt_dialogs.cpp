@@ -15,8 +15,8 @@ namespace qx30 {
 
 namespace {
 
-void show_box(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::Ok);
+void show_box(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -38,7 +38,8 @@ class FontPart : public QFontDialog {
 // The font dialog with a choice of the text colour under it.
 class FontColourDialog : public QDialog {
  public:
-  FontColourDialog(const QFont& font, const QColor& colour) : colour_(colour) {
+  FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
+      : QDialog(parent), colour_(colour) {
     setWindowTitle(QString::fromUtf8("Police et couleur des listes"));
     font_ = new FontPart(font, this);
     colour_button_ = new QPushButton(QString::fromUtf8("Couleur du texte..."));
@@ -82,12 +83,12 @@ bool same_in_dialog(const QFont& a, const QFont& b) {
 
 }  // namespace
 
-void QtDialogs::message(const QString& text) { show_box(QMessageBox::NoIcon, text); }
+void QtDialogs::message(const QString& text) { show_box(parent_, QMessageBox::NoIcon, text); }
 
-void QtDialogs::error(const QString& text) { show_box(QMessageBox::Critical, text); }
+void QtDialogs::error(const QString& text) { show_box(parent_, QMessageBox::Critical, text); }
 
 bool QtDialogs::question(const QString& text) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, parent_);
   QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
   box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
@@ -97,7 +98,7 @@ bool QtDialogs::question(const QString& text) {
 
 std::optional<std::uint32_t> QtDialogs::colour() {
   // The dialog starts from its own default, not from the list's colour.
-  const QColor c = QColorDialog::getColor();
+  const QColor c = QColorDialog::getColor(Qt::white, parent_);
   if (!c.isValid()) return std::nullopt;
   return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
          static_cast<std::uint32_t>(c.blue()) << 16;
@@ -113,7 +114,7 @@ std::optional<FontChoice> QtDialogs::font(const FontChoice& initial) {
   start.setPointSizeF(shown.pointSizeF());
   start.setUnderline(initial.font.underline());
   start.setStrikeOut(initial.font.strikeOut());
-  FontColourDialog box(start, initial.colour);
+  FontColourDialog box(start, initial.colour, parent_);
   if (box.exec() != QDialog::Accepted) return std::nullopt;
   // Left as it opened, the lists keep their own font, pixel size included.
   const QFont chosen = box.font();
@@ -122,7 +123,7 @@ std::optional<FontChoice> QtDialogs::font(const FontChoice& initial) {
 
 std::optional<QString> QtDialogs::open_file(const QString& title, const QString& filter,
                                             const QString& folder) {
-  const QString name = QFileDialog::getOpenFileName(nullptr, title, folder, filter);
+  const QString name = QFileDialog::getOpenFileName(parent_, title, folder, filter);
   if (name.isEmpty()) return std::nullopt;
   return name;
 }
