@@ -6,14 +6,14 @@
 // slot order, one for every slot whose number is not 0; no header, at most
 // 999 records, an empty table giving an empty file.
 //
-// The window's handlers, over these functions (the colours are read from the
-// controls; every error is an exception for the application's error box):
-//   start-up:  nom_fichier_auto = nom_seance(date_heure_locale()) + suffixe_auto
-//   automatic: save_seance(nom_fichier_auto, fiches, colours)   (while case_save)
-//   manual:    name = nom_seance(date_heure_locale()) + suffixe_manuel;
+// The session (src/session/) over these functions; every error is an
+// exception for the application's error box:
+//   start-up:  automatic file = nom_seance(start time) + suffixe_auto
+//   automatic: save_seance(automatic file, fiches, colours)   (while it is on)
+//   manual:    name = nom_seance(now) + suffixe_manuel;
 //              save_seance(name, ...), then the message; on an error, no message
-//   final:     name = nom_seance(date_heure_locale()) + suffixe_final; save_seance
-//   load:      charger_seance(fiches, chosen file), then noire and affichage;
+//   final:     name = nom_seance(now) + suffixe_final; save_seance
+//   load:      charger_seance(fiches, chosen file), then noire and its refresh;
 //              on an error the table is untouched and neither runs
 
 #include <cstdint>
