@@ -1,10 +1,8 @@
-// The entry record and table, and the small rules every operation relies on.
+// The entry record and table.
 #include <gtest/gtest.h>
 
-#include "common/cp1252.h"
-#include "register/fiches.h"
-#include "common/moitie.h"
 #include "common/str_to_int.h"
+#include "register/fiches.h"
 
 namespace qx30 {
 namespace {
@@ -69,19 +67,5 @@ TEST(Fiches, LibelleAndLineNumber) {
   for (const char* faux : {"35010_X_[1x]c000", "sans crochet", "]12[", "[]"})
     EXPECT_THROW(numero_de_ligne(faux), ConvertError) << faux;
 }
-
-TEST(Conversions, IntegersNegativeHalvesAndCodePage) {
-  const std::pair<const char*, std::int32_t> entiers[] = {
-      {"35010", 35010}, {"   42", 42}, {"-7", -7}, {"+7", 7}, {"0035", 35}, {"$1F", 31}, {"x10", 16},
-      {"0X10", 16}, {"$FFFFFFFF", -1}, {"-2147483648", INT32_MIN}};
-  for (const auto& [t, v] : entiers) EXPECT_EQ(try_str_to_int(t), v) << t;
-  for (const char* faux : {"", " ", "-", "$", "0x", "35.010", "3501 ", "2147483648", "$100000000", "\t5"})
-    EXPECT_FALSE(try_str_to_int(faux)) << '"' << faux << '"';
-  for (const auto& [n, m] : {std::pair{-1, 0}, {-3, -2}, {-5, -2}}) EXPECT_EQ(moitie_arrondie(n), m) << n;
-  EXPECT_EQ(cp1252(u8"fréquence à 5 € œ"), "fr\xE9quence \xE0 5 \x80 \x9C");
-  EXPECT_THROW(cp1252(u8"Ā"), std::logic_error);
-  for (int b = 0; b < 256; ++b) EXPECT_EQ(unicode_to_cp1252(cp1252_to_unicode(std::uint8_t(b))), b);
-}
-
 }  // namespace
 }  // namespace qx30
