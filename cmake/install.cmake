@@ -8,7 +8,8 @@
 #   share/icons/hicolor/scalable/apps/qx30.svg    the icon
 #   share/man/man1, share/man/fr/man1             the manual pages
 #   share/qx30/                                   what a new session folder is seeded with
-#   share/doc/qx30/                               the guide, copyright and changelog
+#   share/doc/qx30/                               the README, the operator's guide,
+#                                                 copyright and changelog
 #
 # Every place comes from GNUInstallDirs, so any prefix works; the launcher
 # finds share/qx30 from its own place.
@@ -45,7 +46,10 @@ install(FILES
   ${PROJECT_SOURCE_DIR}/examples/parametres.ini
   DESTINATION ${CMAKE_INSTALL_DATADIR}/qx30)
 
+# The README and the operator's guide keep their places beside the screenshot,
+# so that their links work in the installed copy as in the checkout.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/guide-operateur.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshot.png)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 endif()
