@@ -36,8 +36,9 @@ void when_shown(std::function<void(T*)> inside) {
 using LayoutWindow = testing::WindowAtWork<>;
 
 // With the clock and the counts at their widest. Sharing an edge pixel, as
-// the check boxes stacked 16 pixels apart do, is no overlap. Any sequence of
-// sizes, some far below the smallest, comes back to the start.
+// the check boxes stacked 16 pixels apart do, is no overlap, at any size. Each
+// anchoring follows its edges, and any sequence of sizes, some far below the
+// smallest, comes back to the start.
 TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   open_with({});
   ui.Label_heure->set_caption("06/12/2026 23:59");
@@ -54,21 +55,42 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   for (auto* l : window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
     EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->objectName().toStdString();
   const QList<QWidget*> all = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
-  for (QWidget* a : all)
-    for (QWidget* b : all)
-      if (a < b && inner(a).intersects(inner(b)))
-        ADD_FAILURE() << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+  const auto no_overlap = [&] {
+    const auto inner = [](QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+    for (QWidget* a : all)
+      for (QWidget* b : all)
+        if (a < b && inner(a).intersects(inner(b)))
+          ADD_FAILURE() << window.width() << "x" << window.height() << ": " << a->objectName().toStdString()
+                        << " overlaps " << b->objectName().toStdString();
+  };
+  no_overlap();
   window.session().affichage();
   std::map<QString, QRect> start;
-  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) start[w->objectName()] = w->geometry();
-  const QSize first = window.size();
-  for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), first}) {
+  for (QWidget* w : all) start[w->objectName()] = w->geometry();
+  // One control of each anchoring, placed by hand from the design (an empty
+  // session stacks its lists 19, 19 and what is left high).
+  const struct {
+    QSize size;
+    std::map<const char*, QRect> places;
+  } sizes[] = {
+      {{1000, 700}, {{"LB_actives", {8, 32, 705, 19}}, {"LB_liste", {9, 72, 704, 550}},
+                     {"LB_noire", {728, 200, 265, 424}}, {"B_fin_vol", {728, 32, 105, 25}},
+                     {"B_enregistrer", {400, 639, 89, 25}}, {"B_aide", {928, 10, 57, 23}}}},
+      {{700, 450}, {{"LB_actives", {8, 32, 405, 19}}, {"LB_liste", {9, 72, 404, 300}},
+                    {"LB_noire", {428, 200, 265, 174}}, {"B_fin_vol", {428, 32, 105, 25}},
+                    {"B_enregistrer", {400, 389, 89, 25}}, {"B_aide", {628, 10, 57, 23}}}},
+  };
+  for (const auto& [size, places] : sizes) {
+    window.resize(size);
+    window.session().affichage();
+    for (const auto& [name, place] : places) EXPECT_EQ(ui.get(name)->geometry(), place) << name << " at " << size.width();
+    no_overlap();
+  }
+  for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), QSize(792, 533)}) {
     window.resize(size);
     window.session().affichage();
   }
-  for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
+  for (QWidget* w : all) EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
   // A screen reader names each list by its hint, and a field by its label.
   for (SortedList* lb : {ui.LB_actives, ui.LB_attente, ui.LB_liste, ui.LB_noire}) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Name), lb->toolTip());
