@@ -24,33 +24,33 @@ struct FixedClock : Clock {
   t_date_heure now() override { return {2026, 12, 5, 14, 7, 30}; }
 };
 
-// The journal's events, one per line after the heading.
-std::vector<std::string> evenements(const testing::FauxDisque& disque) {
-  const std::vector<std::uint8_t> o = disque.contenu("20261205_140730_journal.csv").value_or(std::vector<std::uint8_t>{});
-  std::vector<std::string> e;
-  std::string ligne;
-  for (const char c : std::string(o.begin(), o.end())) {
-    if (c != '\n') ligne += c;
-    else if (ligne.starts_with("05/12/2026")) e.push_back(ligne.substr(20, ligne.find(';', 20) - 20)), ligne.clear();
-    else ligne.clear();
-  }
-  return e;
-}
-
-// A loaded session is new to the alerts: an overrun in a slot that was
-// already over its time before the load is journaled again.
-TEST(Session, ALoadForgetsWhichSlotsWereOverTheirTime) {
+// A short day: the overrun and the conflict among the models in flight
+// journaled when they begin, not at every refresh, and again after a load,
+// which brings new entries; the saves and the close with their files.
+TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   SilentView vue;
   FixedClock horloge;
   testing::FauxDisque disque;
   Session session(vue, horloge, disque);
   session.demarrer(horloge.now());
   session.table()[1] = {"V", 11, 11, 35010, true, "35010_Vert_planeur_", 1, "13:56", 1};
+  session.table()[2] = {"V", 3, 3, 35020, true, "35020_bleu_;_", 2, "14:04", 1};  // 10 kHz away
+  session.noire();
   session.affichage();
+  session.sauvegarde_manuelle();
   disque.poser("s.dat", octets_seance(session.fiches()));
   session.charger("s.dat", "s.dat");
   session.noire();
-  EXPECT_EQ(evenements(disque), (std::vector<std::string>{"demarrage", "depassement", "chargement", "depassement"}));
+  session.fermer();
+  const std::string debut = "05/12/2026;14:07:30;";
+  const std::string depassement = debut + "depassement;1;35010;35010_Vert_planeur_;11 min, limite 10\r\n";
+  const std::string conflit = debut + "conflit_actifs;;;;[1] [2]\r\n";
+  const std::vector<std::uint8_t> journal = *disque.contenu("20261205_140730_journal.csv");
+  EXPECT_EQ(std::string(journal.begin(), journal.end()),
+            "date;heure;evenement;numero;frequence;libelle;detail\r\n" + debut +
+                "demarrage;;;;20261205_140730_seance_aut.dat\r\n" + depassement + conflit + debut +
+                "sauvegarde_manuelle;;;;20261205_140730_seance_man.dat\r\n" + debut + "chargement;;;;s.dat\r\n" +
+                depassement + conflit + debut + "fermeture;;;;20261205_140730_seance_fin.dat\r\n");
   EXPECT_TRUE(vue.erreurs.empty());
 }
 
