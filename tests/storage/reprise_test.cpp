@@ -96,17 +96,6 @@ TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
   }
 }
 
-TEST(Reprise, AnAutomaticFileTheLoadRefusesIsReportedAsTheLoadReportsIt) {
-  Dossier d;
-  d.poser("20261205_090000_journal.csv", octets(entete + demarrage));
-  Octets abime = octets_seance(seance_en_cours());
-  abime[1] = 'X';
-  d.poser("20261205_090000_seance_aut.dat", abime);
-  const std::string attendu = erreur([&] { lire_seance("./20261205_090000_seance_aut.dat", d.disque); });
-  EXPECT_NE(attendu, "ok");
-  EXPECT_EQ(erreur([&] { seance_interrompue(".", d.noms, {2026, 12, 5, 14, 30, 0}, d.disque); }), attendu);
-}
-
 TEST(Reprise, TheQuestionNamesTheStartTimeAndWhatTheSessionHeld) {
   t_reprise r{"20261205_140705", "20261205_140705_seance_aut.dat", {}};
   const auto fiche = [](const char* etat, std::int32_t freq) { return t_fiche{etat, 0, 0, freq, true, "x", 1, "", 0}; };
