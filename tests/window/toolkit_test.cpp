@@ -191,5 +191,33 @@ TEST(FindEditor, DefaultEntryThenThePath) {
   }
 }
 
+// The editor found is started on the file, also a missing one, in the
+// current folder, without waiting; one that cannot start, or none, is an error.
+TEST(FindEditor, TheEditorStartsOnTheFileOrTheErrorSaysWhy) {
+  testing::WorkingFolder folder;
+  QTemporaryDir dir;
+  const QString editor = dir.filePath("mousepad");
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", dir.path().toLocal8Bit());
+  const auto open = [](const char* name) -> std::string {
+    try {
+      QtLauncher().open_in_editor(name);
+    } catch (const std::exception& e) {
+      return e.what();
+    }
+    return "ok";
+  };
+  testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
+  QFile::setPermissions(editor, QFile::permissions(editor) | QFileDevice::ExeOwner);
+  EXPECT_EQ(open("absent.txt"), "ok");
+  EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists("started.txt"); }, 10000));
+  EXPECT_EQ(testing::read_file("started.txt"), (QDir::currentPath() + "|absent.txt").toLocal8Bit());
+  testing::write_file(editor, "#!/nowhere/sh\n");
+  EXPECT_EQ(open("aide.txt"), "The text editor " + editor.toStdString() + " could not be started for aide.txt");
+  QFile::remove(editor);
+  EXPECT_EQ(open("aide.txt"), "No text editor was found to open aide.txt");
+  qputenv("PATH", path);
+}
+
 }  // namespace
 }  // namespace qx30
