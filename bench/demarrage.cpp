@@ -15,7 +15,7 @@
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "window/tf_qx.h"
 
 namespace qx30::bench {

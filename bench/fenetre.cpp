@@ -9,7 +9,8 @@
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
-#include "fake_platform.h"
+#include "support/controls.h"
+#include "support/fake_platform.h"
 #include "window/tf_qx.h"
 
 namespace qx30::bench {

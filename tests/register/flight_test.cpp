@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_desk.h"
 #include "register/registration.h"
+#include "support/fake_desk.h"
 
 namespace qx30 {
 namespace {
@@ -45,10 +45,10 @@ TEST(Vol, EachMoveSetsItsFields) {
     c.op(fiches, desk);
     EXPECT_EQ(desk.messages, std::vector<std::string>{c.sans_ligne});
     desk.selection[c.source] = "13:50=t005_35010_D_._[998]c012e002";
-    desk.reponses = {true};
+    desk.answers = {true};
     c.op(fiches, desk);
     EXPECT_EQ(fiches[998], (t_fiche{c.apres, 0, 12, 35010, c.autorise, "35010_D_._", 998, c.heure, c.evol}));
-    EXPECT_EQ(desk.vues, c.journal);
+    EXPECT_EQ(desk.views, c.journal);
     EXPECT_EQ(desk.messages.size(), 1u);
     EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{c.evenement, 998, 35010, "35010_D_._", ""}}));
   }
@@ -64,16 +64,16 @@ TEST(Vol, AuthorisingChecksTheMaximumFirstThenTheFrequency) {
     desk.selection[Liste::liste] = desk.selection[Liste::attente] = "41010_B_._[2]c000e000";
     desk.en_vol = 4, desk.maximum = 3;
     op(fiches, desk);
-    EXPECT_TRUE(desk.verifications.empty());
+    EXPECT_TRUE(desk.checks.empty());
     desk.maximum = 5;
-    desk.refusees[41010] = "-(d\xE9j\xE0_active_41000 )";
+    desk.refused[41010] = "-(d\xE9j\xE0_active_41000 )";
     op(fiches, desk);
     const std::string maxi = "COIN ! le nombre maximum de mod\xE8les en \xE9volution est atteint";
     EXPECT_EQ(desk.messages, (std::vector<std::string>{maxi, maxi, "COIN ! 41010 interdite : -(d\xE9j\xE0_active_41000 )"}));
-    EXPECT_EQ(desk.verifications, (std::vector<std::pair<std::int32_t, bool>>{{41010, false}}));
+    EXPECT_EQ(desk.checks, (std::vector<std::pair<std::int32_t, bool>>{{41010, false}}));
     // Refused: only autorise changes, the waiting time goes on.
     EXPECT_EQ(fiches[2], (t_fiche{op == debut_vol ? "L" : "A", 3, 0, 41010, false, "41010_B_._", 2, "13:00", 0}));
-    EXPECT_TRUE(desk.vues.empty());
+    EXPECT_TRUE(desk.views.empty());
   }
 }
 
@@ -84,13 +84,13 @@ TEST(FinVol, ActsOnTheLineSelectedWhenTheAnswerComes) {
   testing::FakeDesk desk;
   const std::string ligne1 = "14:00=t005_41000_A_._[1]c009e002";
   desk.selection[Liste::actives] = ligne1;
-  desk.reponses = {false, true, true};
+  desk.answers = {false, true, true};
   fin_vol(fiches, desk);  // No: nothing, not even a refresh
-  desk.pendant_question = [&] { desk.selection.erase(Liste::actives); };
+  desk.meanwhile = [&] { desk.selection.erase(Liste::actives); };
   fin_vol(fiches, desk);  // the selection went away meanwhile
-  EXPECT_TRUE(desk.vues.empty());
+  EXPECT_TRUE(desk.views.empty());
   desk.selection[Liste::actives] = ligne1;
-  desk.pendant_question = [&] { desk.selection[Liste::actives] = "14:00=t006_41020_B_._[2]c009e002"; };
+  desk.meanwhile = [&] { desk.selection[Liste::actives] = "14:00=t006_41020_B_._[2]c009e002"; };
   fin_vol(fiches, desk);
   EXPECT_EQ(desk.questions[0], "L'\xE9metteur de : " + ligne1 + " est-il REVENU \xE0 la r\xE9gie et vraiment ETEINT ?");
   EXPECT_EQ(fiches[1].etat, "V");
@@ -148,9 +148,9 @@ TEST(JournalDesOperations, EachOperationReportsWhatItDid) {
     fiches[2] = t_fiche{"L", 0, 3, 35020, true, "35020_bleu_._", 2, "", 1};
     fiches[4] = t_fiche{"V", 0, 0, 72130, true, "72130_Noir_._", 4, "14:00", 1};
     testing::FakeDesk desk;
-    desk.refusees[35020] = "-(x_1 )";
+    desk.refused[35020] = "-(x_1 )";
     if (c.numero != 0) desk.selection[c.liste] = "x[" + std::to_string(c.numero) + "]";
-    desk.reponses = {c.oui};
+    desk.answers = {c.oui};
     if (c.au_maximum) desk.en_vol = desk.maximum;
     c.operation(fiches, desk);
     EXPECT_EQ(desk.evenements, c.attendus) << "case " << &c - cas;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_desk.h"
 #include "common/str_to_int.h"
+#include "support/fake_desk.h"
 
 namespace qx30 {
 namespace {
@@ -54,13 +54,13 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   supprimer(fiches, desk);  // nothing selected
   const std::string ligne1 = "35010_Rouge_._[1]c000e000";
   desk.selection[Liste::liste] = ligne1;
-  desk.reponses = {false};
+  desk.answers = {false};
   supprimer(fiches, desk);  // No still refreshes
   EXPECT_EQ(desk.questions, std::vector<std::string>{"Voulez-vous supprimer: " + ligne1 + "?"});
   EXPECT_TRUE(est_presente(fiches[1]));
   fiches[2].cumul_temps = 3;
   desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
-  desk.reponses = {true};
+  desk.answers = {true};
   supprimer(fiches, desk);  // refused, no refresh
   EXPECT_TRUE(est_presente(fiches[2]));
   EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! veuillez selectionner un enregistr\xE9 dans la liste",
@@ -69,8 +69,8 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   // Flown less than a tick: deletable. The line is read again after the answer.
   fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";
   desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
-  desk.pendant_question = [&] { desk.selection[Liste::liste] = ligne1; };
-  desk.reponses = {true};
+  desk.meanwhile = [&] { desk.selection[Liste::liste] = ligne1; };
+  desk.answers = {true};
   supprimer(fiches, desk);
   EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 0, false, "", 1, "10:00", 0}));
   EXPECT_TRUE(est_presente(fiches[2]));
@@ -85,7 +85,7 @@ TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {
   fiches[999] = {"V", 2, 9, 41030, true, "d", 999, "14:03", 5};
   fiches[4] = {"V", 3, 8, 0, true, "", 0, "", 2};  // not present: reset all the same
   FakeDesk desk;
-  desk.reponses = {false, true};
+  desk.answers = {false, true};
   remise_a_zero(fiches, desk);
   EXPECT_EQ(fiches[1].cumul_temps, 30);
   EXPECT_EQ(desk.affichages, 0);

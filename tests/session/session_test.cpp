@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "faux_disque.h"
+#include "support/fake_disk.h"
 #include "storage/seance.h"
 
 namespace qx30 {
@@ -30,7 +30,7 @@ struct FixedClock : Clock {
 TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   SilentView vue;
   FixedClock horloge;
-  testing::FauxDisque disque;
+  testing::FakeDisk disque;
   Session session(vue, horloge, disque);
   session.demarrer(horloge.now());
   session.table()[1] = {"V", 11, 11, 35010, true, "35010_Vert_planeur_", 1, "13:56", 1};
@@ -38,14 +38,14 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   session.noire();
   session.affichage();
   session.sauvegarde_manuelle();
-  disque.poser("s.dat", octets_seance(session.fiches()));
+  disque.put("s.dat", octets_seance(session.fiches()));
   session.charger("s.dat", "s.dat");
   session.noire();
   session.fermer();
   const std::string debut = "05/12/2026;14:07:30;";
   const std::string depassement = debut + "depassement;1;35010;35010_Vert_planeur_;11 min, limite 10\r\n";
   const std::string conflit = debut + "conflit_actifs;;;;[1] [2]\r\n";
-  const std::vector<std::uint8_t> journal = *disque.contenu("20261205_140730_journal.csv");
+  const std::vector<std::uint8_t> journal = *disque.content("20261205_140730_journal.csv");
   EXPECT_EQ(std::string(journal.begin(), journal.end()),
             "date;heure;evenement;numero;frequence;libelle;detail\r\n" + debut +
                 "demarrage;;;;20261205_140730_seance_aut.dat\r\n" + depassement + conflit + debut +

@@ -13,7 +13,8 @@
 #include <random>
 #include <set>
 
-#include "fake_platform.h"
+#include "support/controls.h"
+#include "support/fake_platform.h"
 
 namespace qx30 {
 namespace {

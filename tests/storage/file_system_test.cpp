@@ -6,16 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/seance.h"
+#include "support/fake_disk.h"
 
 namespace qx30 {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::erreur;
-using testing::Octets;
+using testing::Bytes;
+using testing::thrown;
 
 struct Dossier {
   fs::path p = fs::temp_directory_path() / "qx30_XXXXXX";
@@ -33,15 +33,15 @@ struct Dossier {
 TEST(FileSystem, ReplacingAFileOnTheDisk) {
   Dossier d;
   FileSystem& posix = systeme_fichiers();
-  remplacer_fichier(posix, d.p / "f.dat", Octets{1, 2, 3});
+  remplacer_fichier(posix, d.p / "f.dat", Bytes{1, 2, 3});
   fs::permissions(d.p / "f.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  remplacer_fichier(posix, d.p / "f.dat", Octets{4});
-  EXPECT_EQ(lire_fichier(posix, d.p / "f.dat", Ouverture::lecture_ecriture), Octets{4});
+  remplacer_fichier(posix, d.p / "f.dat", Bytes{4});
+  EXPECT_EQ(lire_fichier(posix, d.p / "f.dat", Ouverture::lecture_ecriture), Bytes{4});
   EXPECT_EQ(fs::status(d.p / "f.dat").permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_directory(d.p / "dossier");
-  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "dossier", Octets{1}); }), "File access denied");
-  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, d.p / "absent" / "f", Octets{1}); }), "File not found");
-  EXPECT_EQ(erreur([&] { remplacer_fichier(posix, "", Octets{1}); }), "Invalid filename");
+  EXPECT_EQ(thrown([&] { remplacer_fichier(posix, d.p / "dossier", Bytes{1}); }), "File access denied");
+  EXPECT_EQ(thrown([&] { remplacer_fichier(posix, d.p / "absent" / "f", Bytes{1}); }), "File not found");
+  EXPECT_EQ(thrown([&] { remplacer_fichier(posix, "", Bytes{1}); }), "Invalid filename");
   EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2) << "a temporary file is left";
 }
 
@@ -65,24 +65,24 @@ void sans_droits(const std::function<void()>& verifications) {
 TEST(FileSystem, ReadOnlyFilesAndFolders) {
   sans_droits([] {
     Dossier d;
-    Octets record(72, 0);
+    Bytes record(72, 0);
     record[0] = 1, record[1] = 'L';
     remplacer_fichier(systeme_fichiers(), d.p / "s.dat", record);
-    remplacer_fichier(systeme_fichiers(), d.p / "p.ini", Octets(20, 0));
+    remplacer_fichier(systeme_fichiers(), d.p / "p.ini", Bytes(20, 0));
     fs::permissions(d.p / "s.dat", fs::perms::owner_read);
     fs::permissions(d.p / "p.ini", fs::perms::owner_read);
     t_fiches fiches;
     fiches[1] = {"V", 1, 2, 41000, true, "x", 1, "14:00", 3};
     const t_fiche avant = fiches[1];
     // Record files are opened read-write, even to be read.
-    EXPECT_EQ(erreur([&] { charger_seance(fiches, d.p / "s.dat"); }), "File access denied");
+    EXPECT_EQ(thrown([&] { charger_seance(fiches, d.p / "s.dat"); }), "File access denied");
     EXPECT_EQ(fiches[1], avant);
-    EXPECT_EQ(erreur([&] { lire_param(d.p / "p.ini"); }), "File access denied");
+    EXPECT_EQ(thrown([&] { lire_param(d.p / "p.ini"); }), "File access denied");
     const auto sauver = [&] { save_seance(d.p / "s.dat", fiches, parametres_par_defaut, d.p / "p.ini"); };
-    EXPECT_EQ(erreur(sauver), "File access denied");
+    EXPECT_EQ(thrown(sauver), "File access denied");
     fs::permissions(d.p / "s.dat", fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(d.p, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(erreur(sauver), "File access denied");
+    EXPECT_EQ(thrown(sauver), "File access denied");
     fs::permissions(d.p, fs::perms::owner_all);
     EXPECT_EQ(lire_fichier(systeme_fichiers(), d.p / "s.dat", Ouverture::lecture), record);
     EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2);

@@ -3,15 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include "faux_disque.h"
 #include "common/str_to_int.h"
+#include "support/fake_disk.h"
 
 namespace qx30 {
 namespace {
 
 using Lignes = std::vector<std::string>;
 
-std::string filtrer(Lignes& items) { return testing::erreur([&] { filtrer_frequences(items); }); }
+// A choice box that shows what a reload did to it.
+struct FakeChoiceBox : BoiteChoix {
+  std::vector<std::string> items = {"ancien"};
+  std::string text = "avant";
+  void vider() override { items.clear(); }
+  void ajouter(const std::vector<std::string>& l) override { items.insert(items.end(), l.begin(), l.end()); }
+  void fixer_texte(const std::string& t) override { text = t; }
+};
+
+std::string filtrer(Lignes& items) { return testing::thrown([&] { filtrer_frequences(items); }); }
 
 TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
   Lignes items = {"35010", "35015", "35012", "36010", "72130 canal 13", "41000", "27195"};
@@ -35,7 +44,7 @@ TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
 // Each line is decoded on its own: one Windows-1252 line added to a UTF-8
 // file spoils no other line.
 TEST(Listes, EachLineInItsOwnCodePage) {
-  testing::FauxDisque d;
+  testing::FakeDisk d;
   const std::pair<std::string_view, Lignes> cas[] = {
       {"\xEF\xBB\xBFS\xC3\xA9" "bastien\r\nH\xE9l\xE8ne\r\nJos\xC3\xA9\r\n",
        {"S\xE9" "bastien", "H\xE9l\xE8ne", "Jos\xE9"}},
@@ -44,34 +53,34 @@ TEST(Listes, EachLineInItsOwnCodePage) {
       {std::string_view("a\nb\0c\nd", 7), {"a", "b"}},  // the text ends at a NUL
   };
   for (const auto& [octets, lignes] : cas) {
-    d.poser("pilotes.txt", testing::Octets(octets.begin(), octets.end()));
+    d.put("pilotes.txt", testing::Bytes(octets.begin(), octets.end()));
     EXPECT_EQ(lire_lignes("pilotes.txt", d), lignes);
   }
 }
 
 TEST(Listes, ReloadBoxByBoxUntilAnError) {
-  testing::FauxDisque d;
-  const auto poser = [&](const char* nom, std::string_view t) { d.poser(nom, testing::Octets(t.begin(), t.end())); };
+  testing::FakeDisk d;
+  const auto poser = [&](const char* nom, std::string_view t) { d.put(nom, testing::Bytes(t.begin(), t.end())); };
   poser("frequences.txt", "35010\r\n35012\r\n27195\r\n");
   poser("pilotes.txt", "Vert\r\nbleu\r\n\r\nRouge");
   poser("commentaires.txt", "");
-  testing::Boite freq, pilote, comm, f2, p2, c2, f3, p3, c3;
+  FakeChoiceBox freq, pilote, comm, f2, p2, c2, f3, p3, c3;
   recharger_listes(freq, pilote, comm, {}, d);
   EXPECT_EQ(freq.items, (Lignes{"35010", "27195"}));
   EXPECT_EQ(pilote.items, (Lignes{"Vert", "bleu", "", "Rouge"}));
   EXPECT_EQ(comm.items, Lignes{});
-  EXPECT_EQ(freq.texte + pilote.texte + comm.texte, "choisirX.");
+  EXPECT_EQ(freq.text + pilote.text + comm.text, "choisirX.");
 
   poser("frequences.txt", "35010\n\n35012\n41000\n");
   EXPECT_THROW(recharger_listes(f2, p2, c2, {}, d), ConvertError);
   EXPECT_EQ(f2.items, (Lignes{"35010", "", "41000"}));
-  EXPECT_EQ(f2.texte + p2.items[0] + p2.texte, "avantancienavant");
+  EXPECT_EQ(f2.text + p2.items[0] + p2.text, "avantancienavant");
   poser("frequences.txt", "35010\n");
-  d.echec = "lire", d.erreur = ENOENT, d.rang = 3;  // commentaires.txt
-  EXPECT_EQ(testing::erreur([&] { recharger_listes(f3, p3, c3, {}, d); }), "Cannot open file commentaires.txt");
-  EXPECT_EQ(p3.texte, "X");
+  d.failing_step = "lire", d.error = ENOENT, d.from_call = 3;  // commentaires.txt
+  EXPECT_EQ(testing::thrown([&] { recharger_listes(f3, p3, c3, {}, d); }), "Cannot open file commentaires.txt");
+  EXPECT_EQ(p3.text, "X");
   EXPECT_EQ(c3.items, Lignes{});  // emptied before its file failed
-  EXPECT_EQ(c3.texte, "avant");
+  EXPECT_EQ(c3.text, "avant");
 }
 
 }  // namespace

@@ -3,18 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "faux_disque.h"
 #include "common/cp1252.h"
 #include "storage/journal.h"
+#include "support/fake_disk.h"
 
 namespace qx30 {
 namespace {
 
-using testing::erreur;
-using testing::FauxDisque;
-using testing::Octets;
+using testing::Bytes;
+using testing::FakeDisk;
+using testing::thrown;
 
-Octets octets(std::string_view texte) { return Octets(texte.begin(), texte.end()); }
+Bytes octets(std::string_view texte) { return Bytes(texte.begin(), texte.end()); }
 
 const std::string entete = "date;heure;evenement;numero;frequence;libelle;detail\r\n";
 const std::string demarrage = "05/12/2026;09:00:00;demarrage;;;;20261205_090000_seance_aut.dat\r\n";
@@ -49,10 +49,10 @@ TEST(Reprise, ThePreviousRunIsTheLatestJournalButTheRunningOne) {
 }
 
 struct Dossier {
-  FauxDisque disque;
+  FakeDisk disque;
   std::vector<std::string> noms;
-  void poser(const std::string& nom, const Octets& contenu) {
-    disque.poser(std::filesystem::path(".") / nom, contenu);
+  void poser(const std::string& nom, const Bytes& contenu) {
+    disque.put(std::filesystem::path(".") / nom, contenu);
     noms.push_back(nom);
   }
 };
@@ -67,13 +67,13 @@ t_fiches seance_en_cours() {
 
 TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
   const t_date_heure maintenant{2026, 12, 5, 14, 30, 0};
-  const Octets seance = octets_seance(seance_en_cours());
-  const Octets vide;
-  const Octets ouverte = octets(entete + demarrage);
+  const Bytes seance = octets_seance(seance_en_cours());
+  const Bytes vide;
+  const Bytes ouverte = octets(entete + demarrage);
   const struct {
     const char* quoi;
     std::string seance;   // the previous run
-    Octets journal, fichier_auto;
+    Bytes journal, fichier_auto;
     bool offerte;
   } cas[] = {
       {"interrupted", "20261205_090000", ouverte, seance, true},

@@ -5,36 +5,36 @@
 
 #include <algorithm>
 
-#include "faux_disque.h"
 #include "storage/io_error.h"
 #include "storage/journal.h"
+#include "support/fake_disk.h"
 
 namespace qx30 {
 namespace {
 
-using testing::erreur;
-using testing::FauxDisque;
-using testing::Octets;
+using testing::Bytes;
+using testing::FakeDisk;
+using testing::thrown;
 
 // In flight since 14:05, by hand.
-const Octets record_3 = {1, 'V', 0, 0, 12, 0, 0, 0, 40, 0, 0, 0, 0xC2, 0x88, 0, 0, 1, 18, '3', '5', '0', '1',
+const Bytes record_3 = {1, 'V', 0, 0, 12, 0, 0, 0, 40, 0, 0, 0, 0xC2, 0x88, 0, 0, 1, 18, '3', '5', '0', '1',
                          '0', '_', 'R', 'O', 'U', 'G', 'E', '_', 'E', 'x', 't', 'r', 'a', '_', 0, 0, 0, 0, 0, 0,
                          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 5, '1', '4', ':', '0', '5', 0, 0,
                          2, 0, 0, 0};
 const t_fiche fiche_3{"V", 12, 40, 35010, true, "35010_ROUGE_Extra_", 3, "14:05", 2};
 // The layout's colours.
-const Octets couleurs = {0x00, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF,
+const Bytes couleurs = {0x00, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF,
                          0xFF, 0x00, 0xA6, 0xCA, 0xF0, 0x00, 0x18, 0x00, 0x00, 0x80};
 
-Octets fois(const Octets& r, int n) {
-  Octets o;
+Bytes fois(const Bytes& r, int n) {
+  Bytes o;
   for (int k = 0; k < n; ++k) o.insert(o.end(), r.begin(), r.end());
   return o;
 }
 
-std::string charger(t_fiches& fiches, FauxDisque& d, const Octets& fichier) {
-  d.poser("s.dat", fichier);
-  return erreur([&] { charger_seance(fiches, "s.dat", d); });
+std::string charger(t_fiches& fiches, FakeDisk& d, const Bytes& fichier) {
+  d.put("s.dat", fichier);
+  return thrown([&] { charger_seance(fiches, "s.dat", d); });
 }
 
 TEST(Seance, NameFromTheDateAndTime) {
@@ -53,13 +53,13 @@ TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
   fiches[6].freq = 35010;                           // no number: never written
   fiches[999] = fiche_3;
   fiches[999].numero = 999;
-  FauxDisque d;
+  FakeDisk d;
   save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);
-  Octets attendu = fois(record_3, 3);
+  Bytes attendu = fois(record_3, 3);
   std::fill(attendu.begin() + 72, attendu.begin() + 144, 0);
   attendu[72] = 1, attendu[73] = 'L', attendu[72 + 56] = 5, attendu[144 + 56] = 0xE7, attendu[144 + 57] = 0x03;
-  EXPECT_EQ(d.contenu("s.dat"), attendu);
-  EXPECT_EQ(d.contenu("p.ini"), couleurs);
+  EXPECT_EQ(d.content("s.dat"), attendu);
+  EXPECT_EQ(d.content("p.ini"), couleurs);
 
   t_fiches chargees;
   chargees[999] = fiche_3, chargees[999].numero = 999;  // whatever was there is freed
@@ -73,16 +73,16 @@ TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
   // A full table: 999 records, slot 999 last.
   for (int j = 1; j <= 999; ++j) fiches[j] = fiche_3, fiches[j].numero = j;
   save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);
-  ASSERT_EQ(d.contenu("s.dat")->size(), 999u * 72u);
-  EXPECT_EQ((*d.contenu("s.dat"))[998 * 72 + 56], 0xE7);
-  EXPECT_EQ(charger(chargees, d, *d.contenu("s.dat")), "ok");
+  ASSERT_EQ(d.content("s.dat")->size(), 999u * 72u);
+  EXPECT_EQ((*d.content("s.dat"))[998 * 72 + 56], 0xE7);
+  EXPECT_EQ(charger(chargees, d, *d.content("s.dat")), "ok");
   EXPECT_EQ(chargees[999], fiches[999]);
 }
 
 TEST(Seance, ShortTailIgnoredAndFaultyFilesRefusedWithTheTableUntouched) {
   t_fiches fiches;
-  FauxDisque d;
-  Octets avec_reste = fois(record_3, 2);
+  FakeDisk d;
+  Bytes avec_reste = fois(record_3, 2);
   avec_reste.resize(150, 7);
   EXPECT_EQ(charger(fiches, d, avec_reste), "ok");
   EXPECT_EQ(fiches[2].numero, 2);
@@ -93,7 +93,7 @@ TEST(Seance, ShortTailIgnoredAndFaultyFilesRefusedWithTheTableUntouched) {
   const std::pair<std::size_t, std::uint8_t> defauts[] = {{1, 'X'}, {0, 2}, {0, 4}, {17, 39}, {60, 6}, {20, '['}, {35, ']'}, {12, 0}};
   const std::string refus = "Le fichier s.dat n'est pas une s\xE9" "ance valide : enregistrement n\xB0 ";
   for (const auto& [octet, valeur] : defauts) {
-    Octets f = fois(record_3, 3);
+    Bytes f = fois(record_3, 3);
     f[72 + octet] = valeur;
     if (octet == 12) f[72 + 13] = 0;  // a free slot in flight
     EXPECT_TRUE(charger(fiches, d, f).starts_with(refus + "2, ")) << octet;
@@ -101,7 +101,7 @@ TEST(Seance, ShortTailIgnoredAndFaultyFilesRefusedWithTheTableUntouched) {
     EXPECT_EQ(fiches[1].numero, 0) << octet;
   }
   EXPECT_TRUE(charger(fiches, d, fois(record_3, 1000)).starts_with(refus + "1000, "));
-  Octets cache = record_3;  // a bracket beyond the stored length is no bracket
+  Bytes cache = record_3;  // a bracket beyond the stored length is no bracket
   cache[17] = 5, cache[40] = '[';
   EXPECT_EQ(charger(fiches, d, cache), "ok");
   EXPECT_EQ(fiches[1].libelle, "35010");
@@ -120,34 +120,34 @@ TEST(Seance, AFailedStepReportsAndKeepsTheOldFiles) {
   t_fiches fiches;
   fiches[1] = fiche_3;
   for (const auto& c : cas) {
-    FauxDisque d;
-    d.poser("s.dat", {1, 2, 3});
-    d.poser("p.ini", Octets(20, 0xAA));
-    d.echec = c.etape, d.erreur = c.erreur, d.rang = c.rang;
-    EXPECT_EQ(erreur([&] { save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d); }), c.message);
-    EXPECT_EQ(d.contenu("s.dat"), (c.session_ecrite ? record_3 : Octets{1, 2, 3})) << c.etape;
-    EXPECT_EQ(d.contenu("p.ini"), Octets(20, 0xAA)) << c.etape;
-    EXPECT_EQ(d.noms(), (std::set<std::string>{"s.dat", "p.ini"})) << "a temporary file left by " << c.etape;
+    FakeDisk d;
+    d.put("s.dat", {1, 2, 3});
+    d.put("p.ini", Bytes(20, 0xAA));
+    d.failing_step = c.etape, d.error = c.erreur, d.from_call = c.rang;
+    EXPECT_EQ(thrown([&] { save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d); }), c.message);
+    EXPECT_EQ(d.content("s.dat"), (c.session_ecrite ? record_3 : Bytes{1, 2, 3})) << c.etape;
+    EXPECT_EQ(d.content("p.ini"), Bytes(20, 0xAA)) << c.etape;
+    EXPECT_EQ(d.names(), (std::set<std::string>{"s.dat", "p.ini"})) << "a temporary file left by " << c.etape;
   }
-  FauxDisque d;
-  d.echec = "lire", d.erreur = EIO;
+  FakeDisk d;
+  d.failing_step = "lire", d.error = EIO;
   t_fiches avant = fiches;
   EXPECT_EQ(charger(fiches, d, record_3), "I/O error 5");
   EXPECT_EQ(fiches[1], avant[1]);
-  d.echec.clear();
-  EXPECT_EQ(erreur([&] { charger_seance(fiches, "absent.dat", d); }), "File not found");
+  d.failing_step.clear();
+  EXPECT_EQ(thrown([&] { charger_seance(fiches, "absent.dat", d); }), "File not found");
 }
 
 TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
-  FauxDisque d;
-  d.poser("p.ini", {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 9, 9});
+  FakeDisk d;
+  d.put("p.ini", {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 9, 9});
   EXPECT_EQ(lire_param("p.ini", d), (t_parametres{0x00FF0000, 0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00}));
   save_param(parametres_par_defaut, "p.ini", d);
-  d.journal.clear();
+  d.steps.clear();
   save_param(parametres_par_defaut, "p.ini", d);
-  EXPECT_EQ(d.journal, std::vector<std::string>{"lire"});
-  d.poser("p.ini", Octets(19, 0));
-  EXPECT_EQ(erreur([&] { lire_param("p.ini", d); }), "Read beyond end of file");
+  EXPECT_EQ(d.steps, std::vector<std::string>{"lire"});
+  d.put("p.ini", Bytes(19, 0));
+  EXPECT_EQ(thrown([&] { lire_param("p.ini", d); }), "Read beyond end of file");
 }
 
 // The session's journal: its lines, written by hand, and the file they go to.
@@ -178,16 +178,16 @@ TEST(Journal, Lines) {
 // Appended, never rewritten: a second start within the same second keeps
 // what the first wrote, and a line cut short by a full disk stays alone.
 TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
-  testing::FauxDisque disque;
+  testing::FakeDisk disque;
   const std::filesystem::path fichier = "s_journal.csv";
   Journal(fichier, disque).ecrire(moment, evenement_seul(Evenement::demarrage));
   Journal journal(fichier, disque);
-  disque.echec = "ecrire";  // half of the line goes to the disk
-  disque.erreur = ENOSPC;
-  EXPECT_EQ(erreur([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
-  disque.echec.clear();
+  disque.failing_step = "ecrire";  // half of the line goes to the disk
+  disque.error = ENOSPC;
+  EXPECT_EQ(thrown([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
+  disque.failing_step.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
-  const Octets ecrit = *disque.contenu(fichier);
+  const Bytes ecrit = *disque.content(fichier);
   EXPECT_EQ(std::string(ecrit.begin(), ecrit.end()), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
                                          "02/12/2005;14:30:05;demarrage;;;;\r\n"
                                          "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
@@ -202,21 +202,21 @@ TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
 TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
   t_fiches nouvelle;
   for (int j = 1; j <= 3; ++j) nouvelle[j] = fiche_3;  // record_3 three times, numero 3 included
-  const Octets anciennes_couleurs(20, 0xAA);
+  const Bytes anciennes_couleurs(20, 0xAA);
   // Step 1, 2, ... until a save runs to its end, and then the machine stops.
   for (int panne = 1, finie = 0; !finie; ++panne) {
-    testing::FauxDisque d;
-    d.poser("s_seance_aut.dat", fois(record_3, 2));
-    d.poser("parametres.ini", anciennes_couleurs);
-    d.panne_a = panne;
+    testing::FakeDisk d;
+    d.put("s_seance_aut.dat", fois(record_3, 2));
+    d.put("parametres.ini", anciennes_couleurs);
+    d.crash_at = panne;
     try {
       save_seance("s_seance_aut.dat", nouvelle, parametres_par_defaut, "parametres.ini", d);
       finie = panne;
-    } catch (const testing::Panne&) {
+    } catch (const testing::Crash&) {
     }
-    d.redemarrer();
-    const auto s = d.contenu("s_seance_aut.dat");
-    const auto p = d.contenu("parametres.ini");
+    d.restart();
+    const auto s = d.content("s_seance_aut.dat");
+    const auto p = d.content("parametres.ini");
     EXPECT_TRUE(s == fois(record_3, 2) || s == fois(record_3, 3)) << "stopped at step " << panne;
     EXPECT_TRUE(p == anciennes_couleurs || p == couleurs) << "stopped at step " << panne;
     if (finie) {
@@ -224,7 +224,7 @@ TEST(SauvegardeInterrompue, EveryStepLeavesAWholeVersion) {
       EXPECT_EQ(p, couleurs);
     }
     // What a stopped save leaves is hidden and never named like a session.
-    for (const std::string& nom : d.noms())
+    for (const std::string& nom : d.names())
       EXPECT_TRUE(nom == "s_seance_aut.dat" || nom == "parametres.ini" || (nom.starts_with(".") && nom.ends_with(".tmp")))
           << nom;
   }

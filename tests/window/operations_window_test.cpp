@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 
-#include "window_at_work.h"
+#include "support/window_at_work.h"
 
 namespace qx30 {
 namespace {

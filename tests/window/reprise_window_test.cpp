@@ -2,7 +2,7 @@
 // question, and the session brought back or left.
 
 #include "storage/seance.h"
-#include "window_at_work.h"
+#include "support/window_at_work.h"
 
 namespace qx30 {
 namespace {
@@ -68,7 +68,7 @@ TEST_F(ResumeWindow, NoLeavesTheTableEmptyAndNothingIsAskedAgain) {
   EXPECT_TRUE(window.close());
   // The next run of the day, after this one closed normally.
   fake.clock.time = {2026, 12, 5, 16, 0, 0};
-  TF_qx next{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
+  TF_qx next{fake.platform()};
   next.principale();
   EXPECT_EQ(dialogs.questions.size(), 1);
 }

@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <map>
 
+#include "support/window_at_work.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
 #include "window/qt_text.h"
-#include "window_at_work.h"
 
 namespace qx30 {
 namespace {

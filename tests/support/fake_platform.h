@@ -82,40 +82,14 @@ class FakePrinter : public Printer, public Canvas {
   void new_page() override {}
 };
 
+// `Boxes`: the one set of boxes, the real ones for a test of the dialogs.
+template <class Boxes = ScriptedDialogs>
 struct FakePlatform {
-  ScriptedDialogs dialogs;
+  Boxes dialogs;
   FakeClock clock;
   FakeLauncher launcher;
   FakePrinter printer;
   Platform platform() { return Platform{dialogs, clock, launcher, printer}; }
-};
-
-// The window's controls, found by their names as a screen reader or an
-// automation tool finds them.
-struct Controls {
-  explicit Controls(QWidget& w) : window(w) {}
-  template <class W = QWidget>
-  W* get(const char* name) const {
-    W* found = window.findChild<W*>(QString::fromLatin1(name));
-    if (!found) throw std::logic_error(std::string("no control ") + name);
-    return found;
-  }
-  QWidget& window;
-  SortedList* LB_actives = get<SortedList>("LB_actives");
-  SortedList* LB_attente = get<SortedList>("LB_attente");
-  SortedList* LB_liste = get<SortedList>("LB_liste");
-  SortedList* LB_noire = get<SortedList>("LB_noire");
-  ChoiceBox* CB_freq = get<ChoiceBox>("CB_freq");
-  ChoiceBox* CB_pilote = get<ChoiceBox>("CB_pilote");
-  ChoiceBox* CB_comm = get<ChoiceBox>("CB_comm");
-  QLineEdit* E_nbre_max = get<QLineEdit>("E_nbre_max");
-  QCheckBox* case_save = get<QCheckBox>("case_save");
-  Caption* Label_heure = get<Caption>("Label_heure");
-  Caption* Label_actives = get<Caption>("Label_actives");
-  Caption* Label_liste = get<Caption>("Label_liste");
-  Caption* Label_noire = get<Caption>("Label_noire");
-  Caption* Label4 = get<Caption>("Label4");
-  QPushButton* button(const char* name) const { return get<QPushButton>(name); }
 };
 
 // A temporary working folder made current for one test, and its files.

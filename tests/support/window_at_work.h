@@ -5,7 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "fake_platform.h"
+#include "support/controls.h"
+#include "support/fake_platform.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
@@ -22,9 +23,9 @@ inline int row_of(const SortedList* lb, int numero) {
 template <class Boxes = ScriptedDialogs>
 struct WindowAtWork : ::testing::Test {
   WorkingFolder folder;
-  FakePlatform fake;
-  Boxes dialogs;
-  TF_qx window{Platform{dialogs, fake.clock, fake.launcher, fake.printer}};
+  FakePlatform<Boxes> fake;
+  Boxes& dialogs = fake.dialogs;  // the one set of boxes
+  TF_qx window{fake.platform()};
   Controls ui{window};
 
   // Opens the session with these frequencies, automatic save off.
