@@ -90,15 +90,18 @@ TEST(Seance, ShortTailIgnoredAndFaultyFilesRefusedWithTheTableUntouched) {
   EXPECT_EQ(charger(fiches, d, {}), "ok");
   EXPECT_EQ(fiches[1].numero, 0);
   fiches[4] = fiche_3;
-  const std::pair<std::size_t, std::uint8_t> defauts[] = {{1, 'X'}, {0, 2}, {0, 4}, {17, 39}, {60, 6}, {20, '['}, {35, ']'}, {12, 0}};
+  // Bytes changed in the second record: a state, text lengths beyond their
+  // fields, brackets, and a free slot (frequency 0) in flight or waiting.
+  const std::vector<std::pair<std::size_t, std::uint8_t>> defauts[] = {
+      {{1, 'X'}}, {{0, 2}}, {{0, 4}}, {{17, 39}}, {{60, 6}}, {{20, '['}}, {{35, ']'}},
+      {{12, 0}, {13, 0}}, {{1, 'A'}, {12, 0}, {13, 0}}};
   const std::string refus = "Le fichier s.dat n'est pas une s\xE9" "ance valide : enregistrement n\xB0 ";
-  for (const auto& [octet, valeur] : defauts) {
+  for (const auto& defaut : defauts) {
     Bytes f = fois(record_3, 3);
-    f[72 + octet] = valeur;
-    if (octet == 12) f[72 + 13] = 0;  // a free slot in flight
-    EXPECT_TRUE(charger(fiches, d, f).starts_with(refus + "2, ")) << octet;
-    EXPECT_EQ(fiches[4], fiche_3) << octet;
-    EXPECT_EQ(fiches[1].numero, 0) << octet;
+    for (const auto& [octet, valeur] : defaut) f[72 + octet] = valeur;
+    EXPECT_TRUE(charger(fiches, d, f).starts_with(refus + "2, ")) << defaut[0].first;
+    EXPECT_EQ(fiches[4], fiche_3) << defaut[0].first;
+    EXPECT_EQ(fiches[1].numero, 0) << defaut[0].first;
   }
   EXPECT_TRUE(charger(fiches, d, fois(record_3, 1000)).starts_with(refus + "1000, "));
   Bytes cache = record_3;  // a bracket beyond the stored length is no bracket
@@ -146,6 +149,11 @@ TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
   d.steps.clear();
   save_param(parametres_par_defaut, "p.ini", d);
   EXPECT_EQ(d.steps, std::vector<std::string>{"lire"});
+  Bytes plus_long = couleurs;  // the same colours, and a byte more: not the same file
+  plus_long.push_back(9);
+  d.put("p.ini", plus_long);
+  save_param(parametres_par_defaut, "p.ini", d);
+  EXPECT_EQ(d.content("p.ini"), couleurs);
   d.put("p.ini", Bytes(19, 0));
   EXPECT_EQ(thrown([&] { lire_param("p.ini", d); }), "Read beyond end of file");
 }
@@ -171,27 +179,36 @@ TEST(Journal, Lines) {
       // A separator or a quote puts the field between quotes, its quotes doubled.
       {moment, {Evenement::fin_evolution, 7, 72130, "72130_Dupont; \"Jo\"_x_", "a\"b"},
        "02/12/2005;14:30:05;fin_evolution;7;72130;\"72130_Dupont; \"\"Jo\"\"_x_\";\"a\"\"b\"\r\n"},
+      // So does a line break, which would otherwise start a new line.
+      {moment, {Evenement::attente, 8, 72130, "72130_a\rb_c\nd_", "x"},
+       "02/12/2005;14:30:05;attente;8;72130;\"72130_a\rb_c\nd_\";x\r\n"},
   };
   for (const auto& c : cas) EXPECT_EQ(ligne_journal(c.moment, c.evenement), c.ligne);
 }
 
-// Appended, never rewritten: a second start within the same second keeps
-// what the first wrote, and a line cut short by a full disk stays alone.
-TEST(Journal, HeaderOnceAppendedLinesAndAFailedWrite) {
+// On the disk as soon as it is written, appended, never rewritten: a second
+// start within the same second keeps what the first wrote, and a line cut
+// short by a full disk stays alone.
+TEST(Journal, EachLineOnTheDiskAppendedAndAFailedWrite) {
   testing::FakeDisk disque;
   const std::filesystem::path fichier = "s_journal.csv";
+  const auto texte = [&] {
+    const Bytes o = disque.content(fichier).value_or(Bytes{});
+    return std::string(o.begin(), o.end());
+  };
+  const std::string debut = "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+                            "02/12/2005;14:30:05;demarrage;;;;\r\n";
   Journal(fichier, disque).ecrire(moment, evenement_seul(Evenement::demarrage));
+  disque.restart();  // the power goes as soon as the line is written
+  ASSERT_EQ(texte(), debut);
   Journal journal(fichier, disque);
   disque.failing_step = "ecrire";  // half of the line goes to the disk
   disque.error = ENOSPC;
   EXPECT_EQ(thrown([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
   disque.failing_step.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
-  const Bytes ecrit = *disque.content(fichier);
-  EXPECT_EQ(std::string(ecrit.begin(), ecrit.end()), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
-                                         "02/12/2005;14:30:05;demarrage;;;;\r\n"
-                                         "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
-                                         "02/12/2005;14:30:05;fermeture;;;;f\r\n");
+  EXPECT_EQ(texte(), debut + "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
+                             "02/12/2005;14:30:05;fermeture;;;;f\r\n");
 }
 
 // The automatic save rewrites the session file at every refresh, and the
