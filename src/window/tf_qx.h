@@ -70,6 +70,7 @@ class TF_qx : public QWidget, private SessionView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void choose_colour(QWidget* target, QWidget* label);
   // The colours as the controls hold them, for the session's next save.
   void couleurs_vers_session();
 

@@ -5,44 +5,26 @@
 
 namespace qx30 {
 
-namespace {
-
 // A colour chosen in the dialog goes to a list (or the window) and then to
 // its label, so that both always show the same colour; a cancel leaves both.
-void choose_colour(Dialogs& dialogs, QWidget* target, QWidget* label) {
-  const std::optional<std::uint32_t> chosen = dialogs.colour();
+// The colours reach the parameters file at the session's next save.
+void TF_qx::choose_colour(QWidget* target, QWidget* label) {
+  const std::optional<std::uint32_t> chosen = platform_.dialogs.colour();
   if (!chosen) return;
   set_background(target, *chosen);
   set_background(label, *chosen);
-}
-
-}  // namespace
-
-// The colours reach the parameters file at the next session save.
-void TF_qx::Label_activesClick() {
-  choose_colour(platform_.dialogs, LB_actives, Label_actives);
   couleurs_vers_session();
 }
 
-void TF_qx::Label_attenteClick() {
-  choose_colour(platform_.dialogs, LB_attente, Label_attente);
-  couleurs_vers_session();
-}
+void TF_qx::Label_activesClick() { choose_colour(LB_actives, Label_actives); }
 
-void TF_qx::Label_listeClick() {
-  choose_colour(platform_.dialogs, LB_liste, Label_liste);
-  couleurs_vers_session();
-}
+void TF_qx::Label_attenteClick() { choose_colour(LB_attente, Label_attente); }
 
-void TF_qx::Label_noireClick() {
-  choose_colour(platform_.dialogs, LB_noire, Label_noire);
-  couleurs_vers_session();
-}
+void TF_qx::Label_listeClick() { choose_colour(LB_liste, Label_liste); }
 
-void TF_qx::Label_heureClick() {
-  choose_colour(platform_.dialogs, this, Label_heure);
-  couleurs_vers_session();
-}
+void TF_qx::Label_noireClick() { choose_colour(LB_noire, Label_noire); }
+
+void TF_qx::Label_heureClick() { choose_colour(this, Label_heure); }
 
 // The dialog opens on the font and text colour the lists have now. The
 // refresh restacks the lists with the new row height; the interdiction list
