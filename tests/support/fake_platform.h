@@ -39,7 +39,8 @@ class ScriptedDialogs : public Dialogs {
     errors << text;
     run_meanwhile();
   }
-  std::optional<std::uint32_t> colour() override { return std::nullopt; }
+  std::optional<std::uint32_t> next_colour;  // the next colour chosen; cancelled without one
+  std::optional<std::uint32_t> colour() override { return std::exchange(next_colour, std::nullopt); }
   std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
   std::optional<QString> file;  // the next file chosen; cancelled without one
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override {

@@ -54,10 +54,14 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
 }
 
-// Saving by hand, loading that file back and printing, through their buttons.
+// Saving by hand, with a colour just chosen, loading that file back and
+// printing, through their buttons.
 TEST_F(OperationsWindow, SaveByHandLoadAndPrint) {
   register_entry("35010", "p");
+  dialogs.next_colour = 0x00332211;
+  QTest::mouseClick(ui.Label_actives, Qt::LeftButton);
   click(ui.button("b_save"));
+  EXPECT_EQ(read_file("parametres.ini").left(4), QByteArray("\x11\x22\x33\x00", 4));
   register_entry("41000", "q");
   dialogs.file = QDir::current().filePath("20261205_140730_seance_man.dat");
   click(ui.button("B_seance"));
