@@ -16,7 +16,7 @@ using testing::read_file;
 using testing::row_of;
 
 struct OperationsWindow : testing::WindowAtWork<> {
-  void SetUp() override { open_with({"26000", "35010", "41000", "50000", "72130"}); }
+  void SetUp() override { open_with({"26000", "35010", "35020", "41000", "50000", "72130"}); }
   // The list holding entry `numero`, or "gone"; with no entry, the file the
   // editor opened last.
   QString where(int numero) {
@@ -52,6 +52,21 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
   click(ui.button("B_aide"));
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
+}
+
+// The limits and the options reach the session as the operator sets them.
+TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
+  for (const char* f : {"35010", "35020", "41000"}) register_entry(f, "p");
+  start(1);
+  start(2);  // 10 kHz from a model in the air
+  EXPECT_EQ(where(2), "LB_liste");
+  QTest::mouseClick(ui.get<QCheckBox>("case_ecart20"), Qt::LeftButton);
+  start(2);
+  EXPECT_EQ(where(2), "LB_actives");
+  ui.E_nbre_max->setText("2");
+  start(3);
+  EXPECT_EQ(where(3), "LB_liste");
+  EXPECT_EQ(ui.get<Caption>("Label_maxi")->text(), "MAXIMUM ATTEINT");
 }
 
 // Saving by hand, with a colour just chosen, loading that file back and
