@@ -3,9 +3,6 @@
 // minute ticks with the automatic save on. What only a day
 // shows: the process does not grow after its first hour, keeps no file
 // open, leaves no temporary file, and every minute of flight is counted.
-#include <QApplication>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,8 +10,7 @@
 #include <random>
 #include <set>
 
-#include "support/controls.h"
-#include "support/fake_platform.h"
+#include "support/window_at_work.h"
 
 namespace qx30 {
 namespace {
@@ -29,9 +25,8 @@ int canal(int k) { return (k - 1) % 120; }
 
 // The line of entry k in a list, selected; false when it is not there.
 bool choisir(SortedList* lb, int k) {
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(QStringLiteral("[%1]").arg(k))) return lb->select(i), true;
-  return false;
+  const int row = testing::row_of(lb, k);
+  return lb->select(row), row >= 0;
 }
 
 TEST(Soak, ADayAtTheField) {
@@ -107,9 +102,3 @@ TEST(Soak, ADayAtTheField) {
 
 }  // namespace
 }  // namespace qx30
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <map>
 
+#include "support/fake_disk.h"
 #include "support/window_at_work.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
@@ -41,10 +42,9 @@ using LayoutWindow = testing::WindowAtWork<>;
 // smallest, comes back to the start.
 TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   open_with({});
-  ui.Label_heure->set_caption("06/12/2026 23:59");
-  ui.Label_actives->set_caption(QString::fromUtf8("60 en évolution"));
-  ui.Label_liste->set_caption(QString::fromUtf8("998 enregistré(s)"));
-  ui.Label_noire->set_caption(QString::fromUtf8("9999 interdition(s)."));
+  for (const auto& [name, text] : {std::pair{"Label_heure", "06/12/2026 23:59"}, {"Label_actives", "60 en évolution"},
+                                    {"Label_liste", "998 enregistré(s)"}, {"Label_noire", "9999 interdition(s)."}})
+    ui.get<Caption>(name)->set_caption(QString::fromUtf8(text));
   for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
     QStyleOptionButton opt;
     opt.initFrom(b);
@@ -97,7 +97,7 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Description), lb->toolTip());
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(ui.E_nbre_max)->text(QAccessible::Name),
-            ui.Label4->text());
+            ui.get<Caption>("Label4")->text());
 }
 
 // The edge between the core's Windows-1252 bytes and Qt's strings, and the
@@ -199,14 +199,7 @@ TEST(FindEditor, TheEditorStartsOnTheFileOrTheErrorSaysWhy) {
   const QString editor = dir.filePath("mousepad");
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", dir.path().toLocal8Bit());
-  const auto open = [](const char* name) -> std::string {
-    try {
-      QtLauncher().open_in_editor(name);
-    } catch (const std::exception& e) {
-      return e.what();
-    }
-    return "ok";
-  };
+  const auto open = [](const char* name) { return testing::thrown([=] { QtLauncher().open_in_editor(name); }); };
   testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
   QFile::setPermissions(editor, QFile::permissions(editor) | QFileDevice::ExeOwner);
   EXPECT_EQ(open("absent.txt"), "ok");
