@@ -72,7 +72,8 @@ TEST(Vol, AuthorisingChecksTheMaximumFirstThenTheFrequency) {
     const std::string refus = "41010 interdite : -(d\xE9j\xE0_active_41000 )";
     EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! " + maxi, "COIN ! " + maxi, "COIN ! " + refus}));
     // The journal names the refused entry once a line is selected.
-    EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{E::refus, 0, 0, "", maxi}, {E::refus, 2, 41010, "41010_B_._", maxi},
+    EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{E::refus, 0, 0, "", maxi},
+                                                         {E::refus, 2, 41010, "41010_B_._", maxi},
                                                          {E::refus, 2, 41010, "41010_B_._", refus}}));
     EXPECT_EQ(desk.checks, (std::vector<std::pair<std::int32_t, bool>>{{41010, false}}));
     // Refused: only autorise changes, the waiting time goes on.

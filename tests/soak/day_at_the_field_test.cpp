@@ -34,9 +34,8 @@ TEST(Soak, ADayAtTheField) {
   QStringList frequences;
   for (const auto& [debut, fin] : {std::pair{40000, 42995}, {26000, 27995}, {35000, 35995}, {72000, 72995}})
     for (int f = debut; f <= fin && frequences.size() < 120; f += 55) frequences << QString::number(f);
-  QTemporaryDir dossier(QDir("/dev/shm").exists() ? "/dev/shm/qx30-soak-XXXXXX" : QDir::tempPath() + "/qx30-soak-XXXXXX");
-  const QString precedent = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+  const testing::WorkingFolder dossier(QDir("/dev/shm").exists() ? "/dev/shm/qx30-soak-XXXXXX"
+                                                                   : QDir::tempPath() + "/qx30-soak-XXXXXX");
   testing::write_file("frequences.txt", frequences.join("\r\n").toLatin1());
   for (const char* nom : {"pilotes.txt", "commentaires.txt"}) testing::write_file(nom, "Vert\r\n");
   testing::write_file("parametres.ini", testing::couleurs_du_layout);
@@ -96,8 +95,6 @@ TEST(Soak, ADayAtTheField) {
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's quarantine keeps freed memory; its leak check does this job
   EXPECT_LE(rss_ko() - rss_une_heure, 1024) << "kB grown after the first hour";
 #endif
-  w.reset();
-  QDir::setCurrent(precedent);
 }
 
 }  // namespace

@@ -165,15 +165,19 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   EXPECT_EQ(window.session().table()[1].temps_vol, 1);
 }
 
-// The default entry's program, else the first common editor on the path.
-TEST(FindEditor, DefaultEntryThenThePath) {
+// The default entry's program, else the first common editor on the path. The
+// editor found is started on the file, also a missing one, in the current
+// folder, without waiting; one that cannot start, or none, is an error.
+TEST(FindEditor, DefaultEntryThenThePathAndTheEditorStarted) {
+  testing::WorkingFolder folder;
   QTemporaryDir dir;
   const QString bin = dir.filePath("bin"), empty = dir.filePath("empty"), data = dir.filePath("data");
+  const QString editor = bin + "/mousepad";
   for (const QString& d : {bin, empty, data + "/applications"}) ASSERT_TRUE(QDir().mkpath(d));
-  for (const char* p : {"mousepad", "notes"}) {
-    ASSERT_TRUE(testing::write_file(bin + "/" + p, "#!/bin/sh\n"));
-    QFile::setPermissions(bin + "/" + p, QFile::permissions(bin + "/" + p) | QFileDevice::ExeOwner);
-  }
+  testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
+  testing::write_file(bin + "/notes", "#!/bin/sh\n");
+  for (const QString& p : {editor, bin + "/notes"})
+    QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::ExeOwner);
   testing::write_file(bin + "/gedit", "not a program");
   testing::write_file(data + "/applications/notes.desktop", "[Desktop Entry]\nExec=notes --new-window %U\n");
   const struct {
@@ -182,26 +186,16 @@ TEST(FindEditor, DefaultEntryThenThePath) {
     QStringList command;
   } cases[] = {
       {"notes.desktop", bin, {bin + "/notes", "--new-window"}},
-      {"", bin, {bin + "/mousepad"}},
+      {"", bin, {editor}},
       {"", empty, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.default_entry) + " on " + c.path.toStdString());
     EXPECT_EQ(find_editor({c.default_entry, {dir.filePath("nothing"), data}, c.path}), c.command);
   }
-}
-
-// The editor found is started on the file, also a missing one, in the
-// current folder, without waiting; one that cannot start, or none, is an error.
-TEST(FindEditor, TheEditorStartsOnTheFileOrTheErrorSaysWhy) {
-  testing::WorkingFolder folder;
-  QTemporaryDir dir;
-  const QString editor = dir.filePath("mousepad");
   const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", dir.path().toLocal8Bit());
+  qputenv("PATH", bin.toLocal8Bit());
   const auto open = [](const char* name) { return testing::thrown([=] { QtLauncher().open_in_editor(name); }); };
-  testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
-  QFile::setPermissions(editor, QFile::permissions(editor) | QFileDevice::ExeOwner);
   EXPECT_EQ(open("absent.txt"), "ok");
   EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists("started.txt"); }, 10000));
   EXPECT_EQ(testing::read_file("started.txt"), (QDir::currentPath() + "|absent.txt").toLocal8Bit());
