@@ -1,4 +1,4 @@
-// Flight control: the five moves between "L", "A" and "V", and the limit fields.
+// Flight control: the five moves between "L", "A" and "V", what each journals, and the limit fields.
 #include "register/flight.h"
 
 #include <gtest/gtest.h>
@@ -68,8 +68,13 @@ TEST(Vol, AuthorisingChecksTheMaximumFirstThenTheFrequency) {
     desk.maximum = 5;
     desk.refused[41010] = "-(d\xE9j\xE0_active_41000 )";
     op(fiches, desk);
-    const std::string maxi = "COIN ! le nombre maximum de mod\xE8les en \xE9volution est atteint";
-    EXPECT_EQ(desk.messages, (std::vector<std::string>{maxi, maxi, "COIN ! 41010 interdite : -(d\xE9j\xE0_active_41000 )"}));
+    const std::string maxi = "le nombre maximum de mod\xE8les en \xE9volution est atteint";
+    const std::string refus = "41010 interdite : -(d\xE9j\xE0_active_41000 )";
+    EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! " + maxi, "COIN ! " + maxi, "COIN ! " + refus}));
+    // The journal names the refused entry once a line is selected.
+    EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{E::refus, 0, 0, "", maxi},
+                                                         {E::refus, 2, 41010, "41010_B_._", maxi},
+                                                         {E::refus, 2, 41010, "41010_B_._", refus}}));
     EXPECT_EQ(desk.checks, (std::vector<std::pair<std::int32_t, bool>>{{41010, false}}));
     // Refused: only autorise changes, the waiting time goes on.
     EXPECT_EQ(fiches[2], (t_fiche{op == debut_vol ? "L" : "A", 3, 0, 41010, false, "41010_B_._", 2, "13:00", 0}));
@@ -96,6 +101,7 @@ TEST(FinVol, ActsOnTheLineSelectedWhenTheAnswerComes) {
   EXPECT_EQ(fiches[1].etat, "V");
   EXPECT_EQ(fiches[2].etat, "L");
   EXPECT_TRUE(desk.messages.empty());
+  EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{E::fin_evolution, 2, 41020, "41020_B_._", ""}}));
 }
 
 TEST(TexteLimite, KeepsBothFieldsInRange) {
@@ -116,45 +122,6 @@ TEST(TexteLimite, KeepsBothFieldsInRange) {
   };
   verifier(limite_temps_max, temps);
   verifier(limite_nbre_max, nbre);
-}
-
-// What each operation reports to the journal; a refused or cancelled one
-// reports nothing but a refused start. The five moves report in Vol above.
-TEST(JournalDesOperations, EachOperationReportsWhatItDid) {
-  const std::string maximum = "le nombre maximum de mod\xE8les en \xE9volution est atteint";
-  const auto vert = [](E e, std::string detail = {}) { return t_evenement{e, 1, 35010, "35010_Vert_._", detail}; };
-  const struct {
-    Liste liste;
-    int numero;  // of the selected line, 0 for none
-    bool oui, au_maximum;
-    Operation operation;
-    std::vector<t_evenement> attendus;
-  } cas[] = {
-      {Liste::liste, 0, true, false, [](t_fiches& f, Desk& d) { enregistrer(f, d, {"35010", "Vert", "."}); },
-       {{E::enregistrement, 3, 35010, "35010_Vert_._", ""}}},
-      {Liste::liste, 0, true, false, [](t_fiches& f, Desk& d) { enregistrer(f, d, {}); }, {}},
-      {Liste::liste, 1, true, false, supprimer, {vert(E::suppression)}},
-      {Liste::liste, 2, true, false, supprimer, {}},  // it has flown
-      {Liste::liste, 1, true, false, remise_a_zero, {{E::raz_compteurs, 0, 0, "", ""}}},
-      {Liste::liste, 1, false, false, remise_a_zero, {}},
-      {Liste::liste, 2, true, false, debut_vol, {{E::refus, 2, 35020, "35020_bleu_._", "35020 interdite : -(x_1 )"}}},
-      {Liste::liste, 1, true, true, debut_vol, {vert(E::refus, maximum)}},
-      {Liste::attente, 0, true, true, fin_attente, {{E::refus, 0, 0, "", maximum}}},
-      {Liste::actives, 4, false, false, fin_vol, {}},
-  };
-  for (const auto& c : cas) {
-    t_fiches fiches;
-    fiches[1] = t_fiche{"L", 0, 0, 35010, true, "35010_Vert_._", 1, "", 0};
-    fiches[2] = t_fiche{"L", 0, 3, 35020, true, "35020_bleu_._", 2, "", 1};
-    fiches[4] = t_fiche{"V", 0, 0, 72130, true, "72130_Noir_._", 4, "14:00", 1};
-    testing::FakeDesk desk;
-    desk.refused[35020] = "-(x_1 )";
-    if (c.numero != 0) desk.selection[c.liste] = "x[" + std::to_string(c.numero) + "]";
-    desk.answers = {c.oui};
-    if (c.au_maximum) desk.en_vol = desk.maximum;
-    c.operation(fiches, desk);
-    EXPECT_EQ(desk.evenements, c.attendus) << "case " << &c - cas;
-  }
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST(Enregistrer, FillsTheLowestFreeSlot) {
   FakeDesk desk;
   EXPECT_EQ(enregistrer(fiches, desk, {"35010", "ROUGE equipe", "Extra [2]"}), Enregistrement::enregistre);
   EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 35010, true, "35010_ROUGE equipe_Extra 2_", 1, "", 0}));
-  EXPECT_EQ(desk.affichages, 1);
+  EXPECT_EQ(desk.views.size(), 1u);
   for (int i = 2; i <= 5; ++i) enregistrer(fiches, desk, saisie("41000"));
   fiches[3] = {"L", 0, 0, 0, false, "", 3, "", 0};  // deleted
   // Whatever a reused slot held before is overwritten.
@@ -27,6 +27,7 @@ TEST(Enregistrer, FillsTheLowestFreeSlot) {
   EXPECT_EQ(fiches[3], (t_fiche{"L", 0, 0, 72130, true, "72130_Vert_._", 3, "", 0}));
   EXPECT_EQ(fiches[6].numero, 0);
   EXPECT_TRUE(desk.messages.empty());
+  EXPECT_EQ(desk.evenements.back(), (t_evenement{Evenement::enregistrement, 3, 72130, "72130_Vert_._", ""}));
 }
 
 TEST(Enregistrer, RefusalsLeaveTheTable) {
@@ -41,7 +42,8 @@ TEST(Enregistrer, RefusalsLeaveTheTable) {
   for (int i = 1; i <= 998; ++i) enregistrer(fiches, desk, saisie("35010"));
   EXPECT_EQ(enregistrer(fiches, desk, saisie("35020")), Enregistrement::table_pleine);
   EXPECT_EQ(fiches[999], t_fiche{});
-  EXPECT_EQ(desk.affichages, 998);
+  EXPECT_EQ(desk.views.size(), 998u);
+  EXPECT_EQ(desk.evenements.size(), 998u);  // the refusals journal nothing
   EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN! Choisissez une fr\xE9quence ",
                                                      "COIN! limite de capacit\xE9 atteinte, plus de 998 enregistr\xE9s"}));
 }
@@ -65,7 +67,7 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   EXPECT_TRUE(est_presente(fiches[2]));
   EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! veuillez selectionner un enregistr\xE9 dans la liste",
                                                      "COIN ! Suppression impossible, il a d\xE9j\xE0 \xE9t\xE9 actif."}));
-  EXPECT_EQ(desk.affichages, 1);
+  EXPECT_EQ(desk.views.size(), 1u);
   // Flown less than a tick: deletable. The line is read again after the answer.
   fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";
   desk.selection[Liste::liste] = "41000_X_._[2]c003e000";
@@ -74,7 +76,8 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   supprimer(fiches, desk);
   EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 0, false, "", 1, "10:00", 0}));
   EXPECT_TRUE(est_presente(fiches[2]));
-  EXPECT_EQ(desk.affichages, 2);
+  EXPECT_EQ(desk.views.size(), 2u);
+  EXPECT_EQ(desk.evenements, (std::vector<t_evenement>{{Evenement::suppression, 1, 35010, "35010_Rouge_._", ""}}));
 }
 
 TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {
@@ -88,10 +91,11 @@ TEST(RemiseAZero, KeepsOnlyTheFlightUnderWay) {
   desk.answers = {false, true};
   remise_a_zero(fiches, desk);
   EXPECT_EQ(fiches[1].cumul_temps, 30);
-  EXPECT_EQ(desk.affichages, 0);
+  EXPECT_EQ(desk.views.size(), 0u);
   remise_a_zero(fiches, desk);
-  EXPECT_EQ(desk.affichages, 1);
+  EXPECT_EQ(desk.views.size(), 1u);
   EXPECT_EQ(desk.questions[1], "Voulez-vous mettre \xE0 z\xE9ro tous les compteurs de temps et d'\xE9volutions ?");
+  EXPECT_EQ(desk.evenements, std::vector<t_evenement>{evenement_seul(Evenement::raz_compteurs)});
   const std::array<std::array<int, 4>, 5> attendu = {{{1, 7, 7, 1}, {2, 0, 0, 0}, {3, 5, 0, 0}, {999, 2, 2, 1}, {4, 3, 3, 1}}};
   for (const auto& [i, temps, cumul, evol] : attendu) {
     EXPECT_EQ(fiches[i].temps_vol, temps) << i;

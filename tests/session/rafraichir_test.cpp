@@ -2,11 +2,10 @@
 // table and the minute count.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "session/ligne.h"
 #include "session/minute.h"
 #include "session/rafraichir.h"
+#include "support/fake_desk.h"
 
 namespace qx30 {
 namespace {
@@ -36,23 +35,19 @@ TEST(Rafraichir, ChecksEveryPresentEntryInSlotOrder) {
   fiches[4] = {"A", 2, 0, 41010, true, "41010_C_._", 4, "14:10", 0};
   fiches[8].freq = 35020;  // no number
   fiches[999] = {"V", 10, 1000, 72130, true, "72130_D_._", 999, "14:00", 1};
-  std::vector<std::pair<std::int32_t, bool>> appels;
-  std::map<std::int32_t, std::string> refus = {{41010, "-(y_41000 )"}};
-  const Verification verifier = [&](std::int32_t f, bool en_vol, std::string& motifs) {
-    appels.emplace_back(f, en_vol);
-    if (!refus.contains(f)) return true;
-    motifs += refus[f];
-    return false;
-  };
+  testing::FakeDesk desk;  // its check: the calls made, and the frequencies refused
+  desk.refused[41010] = "-(y_41000 )";
+  const Verification verifier = [&](std::int32_t f, bool vol, std::string& m) { return desk.autoriser(f, vol, m); };
   auto r = rafraichir(fiches, verifier, 10, false);
-  EXPECT_EQ(appels, (std::vector<std::pair<std::int32_t, bool>>{{35010, false}, {41000, true}, {41010, false}, {72130, true}}));
+  EXPECT_EQ(desk.checks,
+            (std::vector<std::pair<std::int32_t, bool>>{{35010, false}, {41000, true}, {41010, false}, {72130, true}}));
   EXPECT_TRUE(fiches[1].autorise && fiches[3].autorise && !fiches[4].autorise && !fiches[2].autorise);
   EXPECT_EQ(r.liste, Lignes{"35010_A_._[1]c000e000"});
   EXPECT_EQ(r.attente, Lignes{"14:10=t002_41010_C_._[4]c000e000-(y_41000 )"});
   EXPECT_EQ(r.actives, (Lignes{"14:05=t011_41000_B_._[3]c000e001", "14:00=t010_72130_D_._[999]1000e001"}));
   EXPECT_EQ(r.depassement + r.interdiction, "DEPASSEMENT TEMPS");  // 11 > 10; a refusal on the ground raises nothing
   fiches[3].temps_vol = 10;
-  refus[72130] = "-(x_1 )";
+  desk.refused[72130] = "-(x_1 )";
   r = rafraichir(fiches, verifier, 10, true);  // clock mode: registered entries counted, not listed
   EXPECT_TRUE(r.liste.empty());
   EXPECT_EQ(r.nombre_liste, 1);

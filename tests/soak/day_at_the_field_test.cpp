@@ -3,9 +3,6 @@
 // minute ticks with the automatic save on. What only a day
 // shows: the process does not grow after its first hour, keeps no file
 // open, leaves no temporary file, and every minute of flight is counted.
-#include <QApplication>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,8 +10,7 @@
 #include <random>
 #include <set>
 
-#include "support/controls.h"
-#include "support/fake_platform.h"
+#include "support/window_at_work.h"
 
 namespace qx30 {
 namespace {
@@ -29,9 +25,8 @@ int canal(int k) { return (k - 1) % 120; }
 
 // The line of entry k in a list, selected; false when it is not there.
 bool choisir(SortedList* lb, int k) {
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(QStringLiteral("[%1]").arg(k))) return lb->select(i), true;
-  return false;
+  const int row = testing::row_of(lb, k);
+  return lb->select(row), row >= 0;
 }
 
 TEST(Soak, ADayAtTheField) {
@@ -39,9 +34,8 @@ TEST(Soak, ADayAtTheField) {
   QStringList frequences;
   for (const auto& [debut, fin] : {std::pair{40000, 42995}, {26000, 27995}, {35000, 35995}, {72000, 72995}})
     for (int f = debut; f <= fin && frequences.size() < 120; f += 55) frequences << QString::number(f);
-  QTemporaryDir dossier(QDir("/dev/shm").exists() ? "/dev/shm/qx30-soak-XXXXXX" : QDir::tempPath() + "/qx30-soak-XXXXXX");
-  const QString precedent = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+  const testing::WorkingFolder dossier(QDir("/dev/shm").exists() ? "/dev/shm/qx30-soak-XXXXXX"
+                                                                   : QDir::tempPath() + "/qx30-soak-XXXXXX");
   testing::write_file("frequences.txt", frequences.join("\r\n").toLatin1());
   for (const char* nom : {"pilotes.txt", "commentaires.txt"}) testing::write_file(nom, "Vert\r\n");
   testing::write_file("parametres.ini", testing::couleurs_du_layout);
@@ -101,15 +95,7 @@ TEST(Soak, ADayAtTheField) {
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's quarantine keeps freed memory; its leak check does this job
   EXPECT_LE(rss_ko() - rss_une_heure, 1024) << "kB grown after the first hour";
 #endif
-  w.reset();
-  QDir::setCurrent(precedent);
 }
 
 }  // namespace
 }  // namespace qx30
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

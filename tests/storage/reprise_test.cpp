@@ -48,15 +48,6 @@ TEST(Reprise, ThePreviousRunIsTheLatestJournalButTheRunningOne) {
   EXPECT_EQ(derniere_seance({"pilotes.txt"}, "20261205_170000"), "");
 }
 
-struct Dossier {
-  FakeDisk disque;
-  std::vector<std::string> noms;
-  void poser(const std::string& nom, const Bytes& contenu) {
-    disque.put(std::filesystem::path(".") / nom, contenu);
-    noms.push_back(nom);
-  }
-};
-
 t_fiches seance_en_cours() {
   t_fiches fiches;
   fiches[1] = {"V", 3, 3, 35010, true, "35010_Vert_planeur_", 1, "14:04", 1};
@@ -83,10 +74,12 @@ TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
       {"no entry", "20261205_090000", ouverte, vide, false},
   };
   for (const auto& c : cas) {
-    Dossier d;
-    d.poser(c.seance + "_journal.csv", c.journal);
-    if (c.quoi != std::string("no automatic file")) d.poser(c.seance + "_seance_aut.dat", c.fichier_auto);
-    const std::optional<t_reprise> r = seance_interrompue(".", d.noms, maintenant, d.disque);
+    FakeDisk disque;
+    std::vector<std::string> noms = {c.seance + "_journal.csv", c.seance + "_seance_aut.dat"};
+    if (c.quoi == std::string("no automatic file")) noms.pop_back();
+    for (std::size_t k = 0; k < noms.size(); ++k)
+      disque.put(std::filesystem::path(".") / noms[k], k ? c.fichier_auto : c.journal);
+    const std::optional<t_reprise> r = seance_interrompue(".", noms, maintenant, disque);
     ASSERT_EQ(r.has_value(), c.offerte) << c.quoi;
     if (!r) continue;
     EXPECT_EQ(r->seance, c.seance);

@@ -30,11 +30,6 @@ struct Controls {
   ChoiceBox* CB_comm = get<ChoiceBox>("CB_comm");
   QLineEdit* E_nbre_max = get<QLineEdit>("E_nbre_max");
   QCheckBox* case_save = get<QCheckBox>("case_save");
-  Caption* Label_heure = get<Caption>("Label_heure");
-  Caption* Label_actives = get<Caption>("Label_actives");
-  Caption* Label_liste = get<Caption>("Label_liste");
-  Caption* Label_noire = get<Caption>("Label_noire");
-  Caption* Label4 = get<Caption>("Label4");
   QPushButton* button(const char* name) const { return get<QPushButton>(name); }
 };
 

