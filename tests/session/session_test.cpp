@@ -26,7 +26,8 @@ struct FixedClock : Clock {
 
 // A short day: the overrun and the conflict among the models in flight
 // journaled when they begin, not at every refresh, and again after a load,
-// which brings new entries; the saves and the close with their files.
+// which brings new entries; the saves and the close with their files, among
+// the register's own events.
 TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   SilentView vue;
   FixedClock horloge;
@@ -41,6 +42,7 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   disque.put("s.dat", octets_seance(session.fiches()));
   session.charger("s.dat", "s.dat");
   session.noire();
+  session.enregistrer({"41000", "Vert", "planeur"});  // the register's events go to the same journal
   session.fermer();
   const std::string debut = "05/12/2026;14:07:30;";
   const std::string depassement = debut + "depassement;1;35010;35010_Vert_planeur_;11 min, limite 10\r\n";
@@ -50,7 +52,8 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
             "date;heure;evenement;numero;frequence;libelle;detail\r\n" + debut +
                 "demarrage;;;;20261205_140730_seance_aut.dat\r\n" + depassement + conflit + debut +
                 "sauvegarde_manuelle;;;;20261205_140730_seance_man.dat\r\n" + debut + "chargement;;;;s.dat\r\n" +
-                depassement + conflit + debut + "fermeture;;;;20261205_140730_seance_fin.dat\r\n");
+                depassement + conflit + debut + "enregistrement;3;41000;41000_Vert_planeur_;\r\n" + debut +
+                "fermeture;;;;20261205_140730_seance_fin.dat\r\n");
   EXPECT_TRUE(vue.erreurs.empty());
 }
 

@@ -74,7 +74,7 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
 TEST_F(OperationsWindow, SaveByHandLoadAndPrint) {
   register_entry("35010", "p");
   dialogs.next_colour = 0x00332211;
-  QTest::mouseClick(ui.Label_actives, Qt::LeftButton);
+  QTest::mouseClick(ui.get<Caption>("Label_actives"), Qt::LeftButton);
   click(ui.button("b_save"));
   EXPECT_EQ(read_file("parametres.ini").left(4), QByteArray("\x11\x22\x33\x00", 4));
   register_entry("41000", "q");
