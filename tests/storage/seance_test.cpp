@@ -9,6 +9,11 @@
 #include "storage/io_error.h"
 #include "storage/journal.h"
 
+// Windows has no quota errno; ENOSPC stands in for it there.
+#ifndef EDQUOT
+#define EDQUOT ENOSPC
+#endif
+
 namespace qx30 {
 namespace {
 
