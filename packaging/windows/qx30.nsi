@@ -24,8 +24,8 @@ InstallDir "$LOCALAPPDATA\Programs\qx30"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
-!define MUI_ICON "${STAGE}\qx30.ico"
-!define MUI_UNICON "${STAGE}\qx30.ico"
+!define MUI_ICON "${STAGE}/qx30.ico"
+!define MUI_UNICON "${STAGE}/qx30.ico"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_FUNCTION LaunchFromWorkingFolder
 !insertmacro MUI_PAGE_INSTFILES
@@ -37,17 +37,17 @@ ShowUninstDetails nevershow
 Section "qx30"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
-  File /r "${STAGE}\*.*"
+  File /r "${STAGE}/*.*"
   WriteUninstaller "$INSTDIR\desinstaller.exe"
 
   ; The operator's files are theirs: only a missing one is put back.
   SetOutPath "$DOCUMENTS\qx30"
   SetOverwrite off
-  File "${STAGE}\exemples\frequences.txt"
-  File "${STAGE}\exemples\pilotes.txt"
-  File "${STAGE}\exemples\commentaires.txt"
-  File "${STAGE}\exemples\aide.txt"
-  File "${STAGE}\exemples\parametres.ini"
+  File "${STAGE}/exemples/frequences.txt"
+  File "${STAGE}/exemples/pilotes.txt"
+  File "${STAGE}/exemples/commentaires.txt"
+  File "${STAGE}/exemples/aide.txt"
+  File "${STAGE}/exemples/parametres.ini"
   SetOverwrite on
 
   ; A shortcut starts in the output folder of its creation.
