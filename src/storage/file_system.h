@@ -59,7 +59,10 @@ class FileSystem {
   virtual int synchroniser_dossier(const std::filesystem::path& dossier) = 0;
 };
 
-// The operating system's files (POSIX calls).
+// The operating system's files. One of the two is built, the one of the
+// platform (file_system_posix.cpp, file_system_windows.cpp).
+
+// POSIX calls.
 class PosixFileSystem : public FileSystem {
  public:
   int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
@@ -75,7 +78,29 @@ class PosixFileSystem : public FileSystem {
   int synchroniser_dossier(const std::filesystem::path& dossier) override;
 };
 
-// The one PosixFileSystem of the process.
+// The C runtime's calls on wide-character names, in binary mode; the rename
+// is MoveFileExW, which replaces an existing file and returns once the move
+// is on the disk. Windows has no folder flush: synchroniser_dossier does
+// nothing. Errors are given as errno values, as on POSIX.
+class WindowsFileSystem : public FileSystem {
+ public:
+  int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
+           std::vector<std::uint8_t>& contenu) override;
+  int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
+                       std::filesystem::path& temporaire) override;
+  int ouvrir_ajout(const std::filesystem::path& fichier, Handle& handle, std::uintmax_t& taille) override;
+  int ecrire(Handle handle, std::span<const std::uint8_t> octets) override;
+  int synchroniser(Handle handle) override;
+  int fermer(Handle handle) override;
+  int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) override;
+  int supprimer(const std::filesystem::path& fichier) override;
+  int synchroniser_dossier(const std::filesystem::path& dossier) override;
+};
+
+// The folder a file name is in: "." for a bare name.
+std::filesystem::path dossier_de(const std::filesystem::path& fichier);
+
+// The one file system of the process, the platform's.
 FileSystem& systeme_fichiers();
 
 // Reads a whole file (at most `limite` bytes); a failure is an InOutError.

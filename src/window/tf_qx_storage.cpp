@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QTimer>
 #include <filesystem>
 #include <utility>
@@ -40,8 +39,11 @@ class BoiteQt : public BoiteChoix {
   ChoiceBox* box_;
 };
 
+// From UTF-16, which the path converts to the system's own names on every
+// platform: UTF-8 on Linux, wide characters on Windows (a folder such as
+// "Séances d'été" whatever the code page).
 std::filesystem::path chemin(const QString& name) {
-  return std::filesystem::path(QFile::encodeName(name).toStdString());
+  return std::filesystem::path(name.toStdU16String());
 }
 
 }  // namespace

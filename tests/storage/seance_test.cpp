@@ -9,6 +9,11 @@
 #include "storage/journal.h"
 #include "support/fake_disk.h"
 
+// Windows has no quota errno; ENOSPC stands in for it there.
+#ifndef EDQUOT
+#define EDQUOT ENOSPC
+#endif
+
 namespace qx30 {
 namespace {
 

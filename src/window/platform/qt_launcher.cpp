@@ -39,19 +39,6 @@ QStringList exec_of(const QString& desktop_file) {
   return {};
 }
 
-// The desktop's default editor for plain text, as xdg-mime tells it.
-QString default_entry() {
-  QProcess query;
-  query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                           QStringLiteral("text/plain")});
-  if (!query.waitForFinished(3000)) {
-    query.kill();
-    query.waitForFinished(1000);
-    return {};
-  }
-  return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-}
-
 }  // namespace
 
 QStringList find_editor(const EditorSearch& where) {
@@ -79,12 +66,7 @@ QStringList find_editor(const EditorSearch& where) {
 
 void QtLauncher::open_in_editor(const std::string& file_name) {
   const QString file = to_qt(file_name);
-#ifdef Q_OS_WIN
-  QStringList command{QStringLiteral("notepad.exe")};
-#else
-  QStringList command = find_editor({default_entry(), QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
-                                     qEnvironmentVariable("PATH")});
-#endif
+  QStringList command = editor_command();
   if (command.isEmpty()) throw std::runtime_error("No text editor was found to open " + file_name);
   const QString program = command.takeFirst();
   if (!QProcess::startDetached(program, command << file, QDir::currentPath()))

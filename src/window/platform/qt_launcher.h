@@ -24,6 +24,11 @@ struct EditorSearch {
 // the first common graphical editor on the path; empty when there is none.
 QStringList find_editor(const EditorSearch& where);
 
+// The editor's program with the arguments that go before the file name, on
+// this platform (qt_launcher_xdg.cpp, qt_launcher_windows.cpp); empty when
+// there is none.
+QStringList editor_command();
+
 class QtLauncher : public Launcher {
  public:
   // Starts the editor on the file, in the current folder, without waiting

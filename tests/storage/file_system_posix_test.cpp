@@ -1,4 +1,4 @@
-// The operating system's files: replacing a file on the real disk, and what
+// The POSIX file layer: replacing a file on the real disk, and what
 // a user without rights meets.
 #include <grp.h>
 #include <sys/wait.h>

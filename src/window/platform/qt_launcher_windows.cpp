@@ -1,0 +1,8 @@
+// The editor on Windows: Notepad, found by the system where Windows keeps it.
+#include "window/platform/qt_launcher.h"
+
+namespace qx30 {
+
+QStringList editor_command() { return {QStringLiteral("notepad.exe")}; }
+
+}  // namespace qx30
