@@ -28,9 +28,13 @@ QStringList find_editor(const EditorSearch& where);
 // this platform (qt_launcher_xdg.cpp, qt_launcher_windows.cpp); empty when
 // there is none.
 QStringList editor_command();
+// Starts whatever editor_command needs to ask the desktop, so that a click
+// does not wait for it.
+void prepare_editor_command();
 
 class QtLauncher : public Launcher {
  public:
+  QtLauncher() { prepare_editor_command(); }
   // Starts the editor on the file, in the current folder, without waiting
   // for it; also when the file does not exist yet, as the editor creates it
   // on saving. An editor that cannot be started is an error.

@@ -3,6 +3,8 @@
 
 namespace qx30 {
 
+void prepare_editor_command() {}
+
 QStringList editor_command() { return {QStringLiteral("notepad.exe")}; }
 
 }  // namespace qx30

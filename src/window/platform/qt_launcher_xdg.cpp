@@ -2,6 +2,7 @@
 // for plain text, else a common editor on the path.
 #include <QProcess>
 #include <QStandardPaths>
+#include <future>
 
 #include "window/platform/qt_launcher.h"
 
@@ -10,7 +11,7 @@ namespace qx30 {
 namespace {
 
 // The desktop's default editor for plain text, as xdg-mime tells it.
-QString default_entry() {
+QString ask_xdg_mime() {
   QProcess query;
   query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
                                            QStringLiteral("text/plain")});
@@ -22,10 +23,20 @@ QString default_entry() {
   return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
+// xdg-mime can take seconds: it is asked once, in the background from the
+// program's start, and only a click that comes before its answer waits for it.
+const std::shared_future<QString>& default_entry() {
+  static const std::shared_future<QString> answer = std::async(std::launch::async, ask_xdg_mime).share();
+  return answer;
+}
+
 }  // namespace
 
+void prepare_editor_command() { default_entry(); }
+
 QStringList editor_command() {
-  return find_editor({default_entry(), QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
+  return find_editor({default_entry().get(),
+                      QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation),
                       qEnvironmentVariable("PATH")});
 }
 
