@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -22,15 +23,26 @@ namespace qx30::bench {
 
 namespace {
 
-// Told when the window receives its first paint event; the event loop
-// paints the whole window in the same pass.
+// Told when the window's first paint is over: a zero timer set as the paint
+// event arrives runs once the paint is done, before anything the paint itself
+// set for later (the start-up's writes).
 class PremierePeinture : public QObject {
  public:
   bool peint = false;
+  std::chrono::steady_clock::time_point fin;
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) peint = true;
+    if (event->type() == QEvent::Paint && !attendu_) {
+      attendu_ = true;
+      QTimer::singleShot(0, this, [this] {
+        fin = std::chrono::steady_clock::now();
+        peint = true;
+      });
+    }
     return false;
   }
+
+ private:
+  bool attendu_ = false;
 };
 
 double mediane(std::vector<double> v) {
@@ -54,7 +66,7 @@ int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_po
   const auto limite = lancement + std::chrono::seconds(20);
   while (!filtre.peint && std::chrono::steady_clock::now() < limite)
     QApplication::processEvents(QEventLoop::AllEvents, 5);
-  const std::chrono::duration<double, std::milli> duree = std::chrono::steady_clock::now() - lancement;
+  const std::chrono::duration<double, std::milli> duree = filtre.fin - lancement;
   if (!filtre.peint || !fake.dialogs.errors.isEmpty()) return 1;
   // The start-up's files, written just after the paint, are part of a start.
   QApplication::processEvents();
