@@ -67,23 +67,25 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   window.session().affichage();
   std::map<QString, QRect> start;
   for (QWidget* w : all) start[w->objectName()] = w->geometry();
-  // One control of each anchoring, placed by hand from the design (an empty
-  // session stacks its lists 19, 19 and what is left high).
+  // One control of each anchoring, placed by hand from the design; of the
+  // lists that stretch, the edges that do not depend on their rows' height.
   const struct {
     QSize size;
     std::map<const char*, QRect> places;
+    int right, bottom;  // LB_actives' and LB_liste's right edge, LB_liste's bottom edge
   } sizes[] = {
-      {{1000, 700}, {{"LB_actives", {8, 32, 705, 19}}, {"LB_liste", {9, 72, 704, 550}},
-                     {"LB_noire", {728, 200, 265, 424}}, {"B_fin_vol", {728, 32, 105, 25}},
-                     {"B_enregistrer", {400, 639, 89, 25}}, {"B_aide", {928, 10, 57, 23}}}},
-      {{700, 450}, {{"LB_actives", {8, 32, 405, 19}}, {"LB_liste", {9, 72, 404, 300}},
-                    {"LB_noire", {428, 200, 265, 174}}, {"B_fin_vol", {428, 32, 105, 25}},
-                    {"B_enregistrer", {400, 389, 89, 25}}, {"B_aide", {628, 10, 57, 23}}}},
+      {{1000, 700}, {{"LB_noire", {728, 200, 265, 424}}, {"B_fin_vol", {728, 32, 105, 25}},
+                     {"B_enregistrer", {400, 639, 89, 25}}, {"B_aide", {928, 10, 57, 23}}}, 712, 621},
+      {{700, 450}, {{"LB_noire", {428, 200, 265, 174}}, {"B_fin_vol", {428, 32, 105, 25}},
+                    {"B_enregistrer", {400, 389, 89, 25}}, {"B_aide", {628, 10, 57, 23}}}, 412, 371},
   };
-  for (const auto& [size, places] : sizes) {
+  for (const auto& [size, places, right, bottom] : sizes) {
     window.resize(size);
     window.session().affichage();
     for (const auto& [name, place] : places) EXPECT_EQ(ui.get(name)->geometry(), place) << name << " at " << size.width();
+    EXPECT_EQ(ui.LB_actives->geometry().right(), right) << size.width();
+    EXPECT_EQ(ui.LB_liste->geometry().right(), right) << size.width();
+    EXPECT_EQ(ui.LB_liste->geometry().bottom(), bottom) << size.width();
     no_overlap();
   }
   for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), QSize(792, 533)}) {
