@@ -115,10 +115,13 @@ std::optional<FontChoice> QtDialogs::font(const FontChoice& initial) {
   start.setUnderline(initial.font.underline());
   start.setStrikeOut(initial.font.strikeOut());
   FontColourDialog box(start, initial.colour, parent_);
+  // What the dialog shows may lack a style the face has not (a bold where
+  // the face has no bold style): left as it opened, the lists keep their own
+  // font, pixel size and bold included.
+  const QFont opened = box.font();
   if (box.exec() != QDialog::Accepted) return std::nullopt;
-  // Left as it opened, the lists keep their own font, pixel size included.
   const QFont chosen = box.font();
-  return FontChoice{same_in_dialog(chosen, start) ? initial.font : chosen, box.colour()};
+  return FontChoice{same_in_dialog(chosen, opened) ? initial.font : chosen, box.colour()};
 }
 
 std::optional<QString> QtDialogs::open_file(const QString& title, const QString& filter,
