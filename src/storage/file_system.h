@@ -59,30 +59,13 @@ class FileSystem {
   virtual int synchroniser_dossier(const std::filesystem::path& dossier) = 0;
 };
 
-// The operating system's files. One of the two is built, the one of the
-// platform (file_system_posix.cpp, file_system_windows.cpp).
-
-// POSIX calls.
-class PosixFileSystem : public FileSystem {
- public:
-  int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
-           std::vector<std::uint8_t>& contenu) override;
-  int creer_temporaire(const std::filesystem::path& cible, Handle& handle,
-                       std::filesystem::path& temporaire) override;
-  int ouvrir_ajout(const std::filesystem::path& fichier, Handle& handle, std::uintmax_t& taille) override;
-  int ecrire(Handle handle, std::span<const std::uint8_t> octets) override;
-  int synchroniser(Handle handle) override;
-  int fermer(Handle handle) override;
-  int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) override;
-  int supprimer(const std::filesystem::path& fichier) override;
-  int synchroniser_dossier(const std::filesystem::path& dossier) override;
-};
-
-// The C runtime's calls on wide-character names, in binary mode; the rename
-// is MoveFileExW, which replaces an existing file and returns once the move
-// is on the disk. Windows has no folder flush: synchroniser_dossier does
-// nothing. Errors are given as errno values, as on POSIX.
-class WindowsFileSystem : public FileSystem {
+// The operating system's files, one source file per platform:
+// file_system_posix.cpp (POSIX calls) and file_system_windows.cpp (the C
+// runtime's calls on wide-character names, in binary mode; the rename is
+// MoveFileExW, which replaces an existing file and returns once the move is
+// on the disk; Windows has no folder flush, so synchroniser_dossier does
+// nothing). Errors are errno values on both.
+class SystemFileSystem : public FileSystem {
  public:
   int lire(const std::filesystem::path& fichier, Ouverture mode, std::size_t limite,
            std::vector<std::uint8_t>& contenu) override;

@@ -24,7 +24,7 @@ int ouvrir(const fs::path& fichier, int drapeaux, mode_t mode = 0) {
 
 }  // namespace
 
-int PosixFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t limite,
+int SystemFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t limite,
                           std::vector<std::uint8_t>& contenu) {
   contenu.clear();
   const int fd = ouvrir(fichier, mode == Ouverture::lecture_ecriture ? O_RDWR : O_RDONLY);
@@ -50,7 +50,7 @@ int PosixFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t l
   return erreur;
 }
 
-int PosixFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs::path& temporaire) {
+int SystemFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs::path& temporaire) {
   // The new file takes the place of the old one: it must be allowed to
   // replace it, and it keeps its permissions.
   bool existe = false;
@@ -82,7 +82,7 @@ int PosixFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs:
   }
 }
 
-int PosixFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::uintmax_t& taille) {
+int SystemFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::uintmax_t& taille) {
   const int fd = ouvrir(fichier, O_WRONLY | O_CREAT | O_APPEND, 0666);
   if (fd < 0) return errno;
   struct stat etat {};
@@ -96,7 +96,7 @@ int PosixFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::
   return 0;
 }
 
-int PosixFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets) {
+int SystemFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {
     const ssize_t ecrit = ::write(handle, octets.data(), octets.size());
     if (ecrit < 0) {
@@ -109,7 +109,7 @@ int PosixFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets)
   return 0;
 }
 
-int PosixFileSystem::synchroniser(Handle handle) {
+int SystemFileSystem::synchroniser(Handle handle) {
   // The data and the size are what a reader needs; timestamps can wait.
 #if defined(__linux__)
   while (::fdatasync(handle) != 0)
@@ -120,21 +120,21 @@ int PosixFileSystem::synchroniser(Handle handle) {
   return 0;
 }
 
-int PosixFileSystem::fermer(Handle handle) {
+int SystemFileSystem::fermer(Handle handle) {
   // Not retried on EINTR: the descriptor is released either way.
   if (::close(handle) != 0 && errno != EINTR) return errno;
   return 0;
 }
 
-int PosixFileSystem::renommer(const fs::path& de, const fs::path& vers) {
+int SystemFileSystem::renommer(const fs::path& de, const fs::path& vers) {
   return ::rename(de.c_str(), vers.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::supprimer(const fs::path& fichier) {
+int SystemFileSystem::supprimer(const fs::path& fichier) {
   return ::unlink(fichier.c_str()) == 0 ? 0 : errno;
 }
 
-int PosixFileSystem::synchroniser_dossier(const fs::path& dossier) {
+int SystemFileSystem::synchroniser_dossier(const fs::path& dossier) {
   const int fd = ouvrir(dossier, O_RDONLY | O_DIRECTORY);
   if (fd < 0) return errno;
   int erreur = 0;
@@ -149,7 +149,7 @@ int PosixFileSystem::synchroniser_dossier(const fs::path& dossier) {
 }
 
 FileSystem& systeme_fichiers() {
-  static PosixFileSystem posix;
+  static SystemFileSystem posix;
   return posix;
 }
 

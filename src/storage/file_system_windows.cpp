@@ -45,7 +45,7 @@ int errno_de(DWORD erreur) {
 
 }  // namespace
 
-int WindowsFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t limite,
+int SystemFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t limite,
                             std::vector<std::uint8_t>& contenu) {
   contenu.clear();
   const int fd = ouvrir(fichier, mode == Ouverture::lecture_ecriture ? _O_RDWR : _O_RDONLY);
@@ -70,7 +70,7 @@ int WindowsFileSystem::lire(const fs::path& fichier, Ouverture mode, std::size_t
   return erreur;
 }
 
-int WindowsFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs::path& temporaire) {
+int SystemFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, fs::path& temporaire) {
   // The new file takes the place of the old one: it must be allowed to
   // replace it. A read-only file is refused here, not at the rename.
   struct _stat64 etat {};
@@ -96,7 +96,7 @@ int WindowsFileSystem::creer_temporaire(const fs::path& cible, Handle& handle, f
   }
 }
 
-int WindowsFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::uintmax_t& taille) {
+int SystemFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std::uintmax_t& taille) {
   const int fd = ouvrir(fichier, _O_WRONLY | _O_CREAT | _O_APPEND);
   if (fd < 0) return errno;
   struct _stat64 etat {};
@@ -110,7 +110,7 @@ int WindowsFileSystem::ouvrir_ajout(const fs::path& fichier, Handle& handle, std
   return 0;
 }
 
-int WindowsFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets) {
+int SystemFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {
     const unsigned voulu = static_cast<unsigned>(std::min<std::size_t>(octets.size(), INT_MAX));
     const int ecrit = ::_write(handle, octets.data(), voulu);
@@ -121,28 +121,28 @@ int WindowsFileSystem::ecrire(Handle handle, std::span<const std::uint8_t> octet
   return 0;
 }
 
-int WindowsFileSystem::synchroniser(Handle handle) {
+int SystemFileSystem::synchroniser(Handle handle) {
   // FlushFileBuffers on the file's handle.
   return ::_commit(handle) == 0 ? 0 : errno;
 }
 
-int WindowsFileSystem::fermer(Handle handle) { return ::_close(handle) == 0 ? 0 : errno; }
+int SystemFileSystem::fermer(Handle handle) { return ::_close(handle) == 0 ? 0 : errno; }
 
-int WindowsFileSystem::renommer(const fs::path& de, const fs::path& vers) {
+int SystemFileSystem::renommer(const fs::path& de, const fs::path& vers) {
   // The C runtime's rename refuses an existing target.
   if (::MoveFileExW(de.c_str(), vers.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return 0;
   return errno_de(::GetLastError());
 }
 
-int WindowsFileSystem::supprimer(const fs::path& fichier) {
+int SystemFileSystem::supprimer(const fs::path& fichier) {
   return ::_wunlink(fichier.c_str()) == 0 ? 0 : errno;
 }
 
-int WindowsFileSystem::synchroniser_dossier(const fs::path&) { return 0; }
+int SystemFileSystem::synchroniser_dossier(const fs::path&) { return 0; }
 
 FileSystem& systeme_fichiers() {
-  static WindowsFileSystem windows;
+  static SystemFileSystem windows;
   return windows;
 }
 
