@@ -1,6 +1,7 @@
 // The window's controls at their places, with captions, hints, fonts,
 // colours, tab order and anchors.
 
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -18,6 +19,16 @@ QString u8(const char* utf8) { return QString::fromUtf8(utf8); }
 // description. Setting an accessible text explicitly would build the
 // accessibility interfaces at start-up, screen reader or not.
 void set_hint(QWidget* widget, const QString& hint) { widget->setToolTip(hint); }
+
+// The "+" buttons are 17 pixels square: their caption has the whole room
+// inside the frame, without the margin a style keeps around a longer one
+// (the Windows style's would leave a caption 3 pixels).
+class TightButtonStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    return metric == PM_ButtonMargin ? 0 : QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
 
 }  // namespace
 
@@ -115,6 +126,9 @@ void TF_qx::build_layout() {
                           "modifier la liste des pilotes");
   B_ajout_comm = button("B_ajout_comm", 288, 495, 17, 17, Anchor::bottom_left, "+",
                         "modifier la liste des commentaires");
+  auto* tight = new TightButtonStyle;
+  tight->setParent(this);
+  for (QPushButton* plus : {B_ajout_freq, B_ajout_pilote, B_ajout_comm}) plus->setStyle(tight);
   B_recharger_listes = button("B_recharger_listes", 160, 512, 105, 17, Anchor::bottom_left,
                               "recharger les listes", "recharger les listes fréq. pilotes et commentaires");
   B_supprimer = button("B_supprimer", 384, 512, 121, 17, Anchor::bottom_left, "supprimer un enregistré",
