@@ -9,7 +9,6 @@
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
-#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "window/tf_qx.h"
 

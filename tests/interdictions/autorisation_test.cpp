@@ -38,11 +38,7 @@ t_interdictions en_vol(const std::map<int, std::int32_t>& places) {
 
 TEST(Auto, StartsAgainstTheTwoFrequencyExample) {
   const t_interdictions t = en_vol({{1, 41000}, {2, 41020}});
-  const struct {
-    std::int32_t freq;
-    bool ecart20;
-    std::string motifs;
-  } cas[] = {
+  const struct { std::int32_t freq; bool ecart20; std::string motifs; } cas[] = {
       {41010, true, "-(" + deja + "_41000 )-(" + deja + "_41020 )-(sera_intermod_41020_41000 )"},
       {41010, false, "-(sera_intermod_41020_41000 )"}, {41030, true, "-(" + deja + "_41020 )"},
       {41030, false, ""}, {41046, true, "-(intermod_sup_41020_41000 )"}, {41046, false, "-(intermod_sup_41020_41000 )"},
@@ -105,10 +101,7 @@ TEST(Plafond, APairLeftOutOfTheFullTableStillForbids) {
   ASSERT_EQ(table.nb_interdictions(), 9999);
   EXPECT_EQ(lignes_noire(table).size(), 9999u);
 
-  const struct {
-    std::int32_t freq;
-    std::string motifs;
-  } cas[] = {
+  const struct { std::int32_t freq; std::string motifs; } cas[] = {
       {71900, "-(intermod_inf_72100_72000 )"},
       {71907, "ok"},
       {72054, "-(sera_intermod_72100_72000 )"},

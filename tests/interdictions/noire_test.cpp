@@ -73,11 +73,7 @@ TEST(Noire, HalvesRoundFromTheLowerFrequency) {
 }
 
 TEST(Noire, OptionsAndPairDistances) {
-  struct Cas {
-    std::vector<std::int32_t> en_vol;
-    bool intermodulation, image;
-    int entrees;
-  } const cas[] = {
+  struct Cas { std::vector<std::int32_t> en_vol; bool intermodulation, image; int entrees; } const cas[] = {
       {{}, true, true, 0},           {{41000}, true, false, 1},     {{41000}, false, false, 1},
       {{41000, 41020}, true, false, 5}, {{41000, 41020}, false, true, 6}, {{41000, 41020}, false, false, 2},
       {{41000, 41005}, true, true, 6},  {{41000, 41006}, true, true, 13}, {{41000, 45999}, true, true, 13},

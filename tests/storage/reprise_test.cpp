@@ -21,10 +21,7 @@ const std::string demarrage = "05/12/2026;09:00:00;demarrage;;;;20261205_090000_
 const std::string fermeture = "05/12/2026;18:00:00;fermeture;;;;20261205_180000_seance_fin.dat\r\n";
 
 TEST(Reprise, OnlyAJournalWhoseLastLineIsTheCloseIsClosed) {
-  const struct {
-    std::string journal;
-    bool ferme;
-  } cas[] = {
+  const struct { std::string journal; bool ferme; } cas[] = {
       {entete + demarrage + fermeture, true},
       {entete + demarrage, false},
       {entete, false},

@@ -43,12 +43,11 @@ std::string charger(t_fiches& fiches, FakeDisk& d, const Bytes& fichier) {
 }
 
 TEST(Seance, NameFromTheDateAndTime) {
-  EXPECT_EQ(texte_date_heure({2005, 12, 2, 14, 30, 5}), "02/12/2005 14:30:05");
-  EXPECT_EQ(nom_seance({2005, 12, 2, 14, 30, 5}), "20051202_143005");
-  EXPECT_EQ(nom_seance({2005, 12, 3, 0, 0, 0}), "20051203_000000");
   std::tm tm{};
   tm.tm_year = 105, tm.tm_mon = 11, tm.tm_mday = 2, tm.tm_hour = 14, tm.tm_min = 30, tm.tm_sec = 5;
+  EXPECT_EQ(texte_date_heure(depuis_tm(tm)), "02/12/2005 14:30:05");
   EXPECT_EQ(nom_seance(depuis_tm(tm)), "20051202_143005");
+  EXPECT_EQ(nom_seance({2005, 12, 3, 0, 0, 0}), "20051203_000000");
 }
 
 TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
@@ -158,11 +157,7 @@ TEST(Parametres, TheFirstTwentyBytesAndTheSameColoursKept) {
 const t_date_heure moment{2005, 12, 2, 14, 30, 5};
 
 TEST(Journal, Lines) {
-  const struct {
-    t_date_heure moment;
-    t_evenement evenement;
-    std::string ligne;
-  } cas[] = {
+  const struct { t_date_heure moment; t_evenement evenement; std::string ligne; } cas[] = {
       {moment, {Evenement::enregistrement, 3, 35010, "35010_Vert_planeur_", ""},
        "02/12/2005;14:30:05;enregistrement;3;35010;35010_Vert_planeur_;\r\n"},
       // No entry: numero, frequence and libelle stay empty.

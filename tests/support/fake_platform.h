@@ -1,9 +1,12 @@
 #pragma once
 // The outside world of a window under test, answered and recorded by the
-// test, and the working folder it runs in.
+// test, its controls, and the working folder it runs in.
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -14,6 +17,9 @@
 #include <vector>
 
 #include "window/tf_qx.h"
+#include "window/widgets/caption.h"
+#include "window/widgets/choice_box.h"
+#include "window/widgets/sorted_list.h"
 
 namespace qx30::testing {
 
@@ -91,6 +97,28 @@ struct FakePlatform {
   FakeLauncher launcher;
   FakePrinter printer;
   Platform platform() { return Platform{dialogs, clock, launcher, printer}; }
+};
+
+// The window's controls, found by their names as a screen reader finds them.
+struct Controls {
+  explicit Controls(QWidget& w) : window(w) {}
+  template <class W = QWidget>
+  W* get(const char* name) const {
+    W* found = window.findChild<W*>(QString::fromLatin1(name));
+    if (!found) throw std::logic_error(std::string("no control ") + name);
+    return found;
+  }
+  QWidget& window;
+  SortedList* LB_actives = get<SortedList>("LB_actives");
+  SortedList* LB_attente = get<SortedList>("LB_attente");
+  SortedList* LB_liste = get<SortedList>("LB_liste");
+  SortedList* LB_noire = get<SortedList>("LB_noire");
+  ChoiceBox* CB_freq = get<ChoiceBox>("CB_freq");
+  ChoiceBox* CB_pilote = get<ChoiceBox>("CB_pilote");
+  ChoiceBox* CB_comm = get<ChoiceBox>("CB_comm");
+  QLineEdit* E_nbre_max = get<QLineEdit>("E_nbre_max");
+  QCheckBox* case_save = get<QCheckBox>("case_save");
+  QPushButton* button(const char* name) const { return get<QPushButton>(name); }
 };
 
 // A temporary working folder made current for one test, and its files.

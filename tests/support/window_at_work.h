@@ -5,7 +5,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "support/controls.h"
 #include "support/fake_platform.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,6 +1,6 @@
 // The window at work with its fakes: every button and double-click reaches its
 // handler, a failing handler shows its box, typed text is taken as typed,
-// start-up with its files written after the first paint or a parameters file missing.
+// start-up with its files written after the first paint, a parameters file missing.
 
 #include <QApplication>
 #include <QDir>
@@ -141,25 +141,20 @@ TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
 }
 
 // As the program starts: shown first, the window pays for no disk flush
-// before its first paint, and writes both start-up files right after it.
-TEST_F(JournalWindow, AShownWindowWritesItsStartUpFilesAfterItsFirstPaint) {
+// before its first paint, and writes both start-up files right after it; a
+// missing parameters file is reported and the day is still saved.
+TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   window.show();
-  start_up();
-  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), "<absent>");
-  EXPECT_EQ(read_file(journal), "<absent>");
+  start_up(std::nullopt);
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat") + read_file(journal), "<absent><absent>");
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.repaint();
   QCoreApplication::processEvents();
-  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());
-  EXPECT_EQ(read_file(journal), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
-                                "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
-}
-
-TEST_F(JournalWindow, AMissingParametersFileIsReportedAndTheDayIsStillSaved) {
-  start_up(std::nullopt);
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());  // the first refresh's empty session
   EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
+  EXPECT_EQ(read_file(journal), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
+                                "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
   register_entry("35010", "Vert");
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
   EXPECT_TRUE(window.close());

@@ -57,18 +57,12 @@ TEST_F(ResumeWindow, YesBringsTheSessionBackAndItsFrequenciesStayForbidden) {
                          QString::fromUtf8("refus;35010 interdite : -(déjà_active_35010 )")}));
 }
 
-TEST_F(ResumeWindow, NoLeavesTheTableEmptyAndNothingIsAskedAgain) {
+TEST_F(ResumeWindow, NoLeavesTheTableEmpty) {
   start_up();  // answered No
   EXPECT_EQ(dialogs.questions.size(), 1);
   EXPECT_EQ(ui.LB_actives->line_count() + ui.LB_attente->line_count() + ui.LB_liste->line_count(), 0);
   EXPECT_EQ(read_file(fichier_interrompu), seance);
   EXPECT_EQ(events("20261205_140730_journal.csv").value(1), "reprise_refusee;" + QString(fichier_interrompu));
-  EXPECT_TRUE(window.close());
-  // The next run of the day, after this one closed normally.
-  fake.clock.time = {2026, 12, 5, 16, 0, 0};
-  TF_qx next{fake.platform()};
-  next.principale();
-  EXPECT_EQ(dialogs.questions.size(), 1);
 }
 
 TEST_F(ResumeWindow, AFileTheLoadRefusesShowsTheLoadsBoxAndTheDayGoesOn) {

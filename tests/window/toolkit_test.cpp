@@ -186,11 +186,7 @@ TEST(FindEditor, DefaultEntryThenThePathAndTheEditorStarted) {
     QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::ExeOwner);
   testing::write_file(bin + "/gedit", "not a program");
   testing::write_file(data + "/applications/notes.desktop", "[Desktop Entry]\nExec=notes --new-window %U\n");
-  const struct {
-    const char* default_entry;
-    QString path;
-    QStringList command;
-  } cases[] = {
+  const struct { const char* default_entry; QString path; QStringList command; } cases[] = {
       {"notes.desktop", bin, {bin + "/notes", "--new-window"}},
       {"", bin, {editor}},
       {"", empty, {}},
