@@ -102,9 +102,7 @@ TEST(Plafond, APairLeftOutOfTheFullTableStillForbids) {
   EXPECT_EQ(lignes_noire(table).size(), 9999u);
 
   const struct { std::int32_t freq; std::string motifs; } cas[] = {
-      {71900, "-(intermod_inf_72100_72000 )"},
-      {71907, "ok"},
-      {72054, "-(sera_intermod_72100_72000 )"},
+      {71900, "-(intermod_inf_72100_72000 )"}, {71907, "ok"}, {72054, "-(sera_intermod_72100_72000 )"},
       {71595, "-(intermod_inf_72000=freq_img_de_72100 )"},
       {73110, "-(freq_img=intermod_sup_72100_72000 )-(intermod_sup_72100=freq_img_de_72000 )"},
   };

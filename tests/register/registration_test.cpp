@@ -65,8 +65,12 @@ TEST(Supprimer, AfterYesAndOnlyWithoutFlightMinutes) {
   desk.answers = {true};
   supprimer(fiches, desk);  // refused, no refresh
   EXPECT_TRUE(est_presente(fiches[2]));
-  EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN ! veuillez selectionner un enregistr\xE9 dans la liste",
-                                                     "COIN ! Suppression impossible, il a d\xE9j\xE0 \xE9t\xE9 actif."}));
+  desk.answers = {true};
+  desk.meanwhile = [&] { desk.selection.erase(Liste::liste); };
+  supprimer(fiches, desk);  // the selection went away while the question was open
+  const std::string pas_de_choix = "COIN ! veuillez selectionner un enregistr\xE9 dans la liste";
+  EXPECT_EQ(desk.messages, (std::vector<std::string>{pas_de_choix, "COIN ! Suppression impossible, il a d\xE9j\xE0 \xE9t\xE9 actif.",
+                                                     pas_de_choix}));
   EXPECT_EQ(desk.views.size(), 1u);
   // Flown less than a tick: deletable. The line is read again after the answer.
   fiches[1].nbre_evolutions = 1, fiches[1].heure_debut = "10:00";

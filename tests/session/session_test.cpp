@@ -57,5 +57,18 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   EXPECT_TRUE(vue.erreurs.empty());
 }
 
+// A journal that cannot be written says so, and the operation is done.
+TEST(Session, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
+  SilentView vue;
+  FixedClock horloge;
+  testing::FakeDisk disque;
+  Session session(vue, horloge, disque);
+  session.demarrer(horloge.now());
+  disque.failing_step = "ouvrir_ajout", disque.error = ENOSPC;
+  session.enregistrer({"35010", "Vert", "planeur"});
+  EXPECT_TRUE(est_presente(session.fiches()[1]));
+  EXPECT_EQ(vue.erreurs, std::vector<std::string>{"journal de la s\xE9" "ance non \xE9" "crit : Disk full"});
+}
+
 }  // namespace
 }  // namespace qx30

@@ -17,13 +17,10 @@ namespace fs = std::filesystem;
 using testing::Bytes;
 using testing::thrown;
 
+// A folder of this process's own, removed whatever the test left read-only.
 struct Dossier {
-  fs::path p = fs::temp_directory_path() / "qx30_XXXXXX";
-  Dossier() {
-    std::string modele = p.string();
-    if (!::mkdtemp(modele.data())) throw std::runtime_error("mkdtemp");
-    p = modele;
-  }
+  fs::path p = fs::temp_directory_path() / ("qx30_" + std::to_string(::getpid()));
+  Dossier() { fs::create_directories(p); }
   ~Dossier() {
     fs::permissions(p, fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(p);

@@ -22,10 +22,7 @@ const std::string fermeture = "05/12/2026;18:00:00;fermeture;;;;20261205_180000_
 
 TEST(Reprise, OnlyAJournalWhoseLastLineIsTheCloseIsClosed) {
   const struct { std::string journal; bool ferme; } cas[] = {
-      {entete + demarrage + fermeture, true},
-      {entete + demarrage, false},
-      {entete, false},
-      {"", false},
+      {entete + demarrage + fermeture, true}, {entete + demarrage, false}, {entete, false}, {"", false},
       // the close's own line cut short, or a line after it cut short
       {entete + demarrage + fermeture.substr(0, fermeture.size() - 2), false},
       {entete + demarrage + fermeture + "05/12/2026;18:0", false},

@@ -114,7 +114,8 @@ TEST(Seance, AFailedStepReportsAndKeepsTheOldFiles) {
   } cas[] = {{"creer", EACCES, 1, "File access denied", false}, {"creer", EROFS, 1, "File access denied", false},
              {"ecrire", ENOSPC, 1, "Disk full", false},         {"ecrire", EDQUOT, 1, "Disk full", false},
              {"synchroniser", EIO, 1, "I/O error 5", false},    {"fermer", ENOSPC, 1, "Disk full", false},
-             {"renommer", EACCES, 1, "File access denied", false}, {"creer", ENOSPC, 2, "Disk full", true}};
+             {"renommer", EACCES, 1, "File access denied", false}, {"creer", ENOSPC, 2, "Disk full", true},
+             {"creer", EMFILE, 1, "Too many open files", false}, {"creer", ENAMETOOLONG, 1, "Invalid filename", false}};
   t_fiches fiches;
   fiches[1] = fiche_3;
   for (const auto& c : cas) {

@@ -24,38 +24,28 @@
 namespace qx30::testing {
 
 // Every box shown is recorded; questions take their answers from a queue (No
-// when empty); the colour and font dialogs are cancelled. `meanwhile` runs once inside
-// the next question or error box, as a timer event does in a modal box.
+// when empty); the font dialog is cancelled, the colour and file dialogs too
+// unless the test chose the next one.
 class ScriptedDialogs : public Dialogs {
  public:
   QStringList messages, questions, errors;
   std::deque<bool> answers;
-  std::function<void()> meanwhile;
 
   void message(const QString& text) override { messages << text; }
   bool question(const QString& text) override {
     questions << text;
-    run_meanwhile();
     if (answers.empty()) return false;
     const bool yes = answers.front();
     answers.pop_front();
     return yes;
   }
-  void error(const QString& text) override {
-    errors << text;
-    run_meanwhile();
-  }
-  std::optional<std::uint32_t> next_colour;  // the next colour chosen; cancelled without one
+  void error(const QString& text) override { errors << text; }
+  std::optional<std::uint32_t> next_colour;
   std::optional<std::uint32_t> colour() override { return std::exchange(next_colour, std::nullopt); }
   std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
-  std::optional<QString> file;  // the next file chosen; cancelled without one
+  std::optional<QString> file;
   std::optional<QString> open_file(const QString&, const QString&, const QString&) override {
     return std::exchange(file, std::nullopt);
-  }
-
- private:
-  void run_meanwhile() {
-    if (auto run = std::exchange(meanwhile, nullptr)) run();
   }
 };
 

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 
 #include "support/window_at_work.h"
+#include "window/qt_text.h"
 
 namespace qx30 {
 namespace {
@@ -48,13 +49,17 @@ TEST_F(OperationsWindow, EveryButtonAndDoubleClickReachesItsHandler) {
     if (button) click(button);
     EXPECT_EQ(where(c.numero), c.outcome);
   }
+  dialogs.answers = {true};
+  click(ui.button("B_raz"));  // entry 1 has flown once
+  EXPECT_EQ(window.session().fiches()[1].nbre_evolutions, 0);
   fake.launcher.no_editor = true;  // a handler that throws shows one error box
   click(ui.button("B_aide"));
   ASSERT_EQ(dialogs.errors.size(), 1);
   EXPECT_TRUE(dialogs.errors[0].contains("aide.txt")) << dialogs.errors[0].toStdString();
 }
 
-// The limits and the options reach the session as the operator sets them.
+// The limits and the options reach the session as the operator sets them; a
+// time limit out of range is put back.
 TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   for (const char* f : {"35010", "35020", "41000"}) register_entry(f, "p");
   start(1);
@@ -67,16 +72,32 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   start(3);
   EXPECT_EQ(where(3), "LB_liste");
   EXPECT_EQ(ui.get<Caption>("Label_maxi")->text(), "MAXIMUM ATTEINT");
+  auto* temps_max = ui.get<QLineEdit>("E_temps_max");
+  temps_max->setText("0");
+  EXPECT_EQ(temps_max->text(), "10");
+  window.Timer60Timer();
+  temps_max->setText("1");
+  EXPECT_EQ(ui.get<Caption>("Label_depassement")->text(), "");
+  window.Timer60Timer();
+  EXPECT_EQ(ui.get<Caption>("Label_depassement")->text(), "DEPASSEMENT TEMPS");
 }
 
-// Saving by hand, with a colour just chosen, loading that file back and
+// A colour chosen for each list and for the window reaches it, its label and
+// the parameters file; then saving by hand, loading that file back and
 // printing, through their buttons.
-TEST_F(OperationsWindow, SaveByHandLoadAndPrint) {
+TEST_F(OperationsWindow, ColoursSaveByHandLoadAndPrint) {
   register_entry("35010", "p");
-  dialogs.next_colour = 0x00332211;
-  QTest::mouseClick(ui.get<Caption>("Label_actives"), Qt::LeftButton);
+  const std::pair<const char*, const char*> labels[] = {{"Label_actives", "LB_actives"}, {"Label_attente", "LB_attente"},
+                                                        {"Label_liste", "LB_liste"}, {"Label_noire", "LB_noire"},
+                                                        {"Label_heure", nullptr}};
+  for (int k = 0; k < 5; ++k) {
+    dialogs.next_colour = 0x00302010 + k;
+    QTest::mouseClick(ui.get<Caption>(labels[k].first), Qt::LeftButton);
+    for (QWidget* w : {ui.get(labels[k].first), labels[k].second ? ui.get(labels[k].second) : &window})
+      EXPECT_EQ(w->palette().color(QPalette::Window), QColor(0x10 + k, 0x20, 0x30)) << labels[k].first;
+  }
   click(ui.button("b_save"));
-  EXPECT_EQ(read_file("parametres.ini").left(4), QByteArray("\x11\x22\x33\x00", 4));
+  EXPECT_EQ(read_file("parametres.ini"), QByteArray::fromHex("1020300011203000122030001320300014203000"));
   register_entry("41000", "q");
   dialogs.file = QDir::current().filePath("20261205_140730_seance_man.dat");
   click(ui.button("B_seance"));
@@ -98,8 +119,8 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
   } cases[] = {
       {"CB_freq", "41000", false, nullptr},
       {"CB_freq", "7", true, nullptr},
-      {"CB_pilote", "vert", true, "35010_vert_planeur_"},
-      {"CB_comm", "PLANEUR", false, "35010_Vert_PLANEUR_"},
+      {"CB_pilote", "vert", true, "35010_vert_planeur_choisir"},  // the frequency chosen again next
+      {"CB_comm", "PLANEUR", false, "35010_Vert_PLANEUR_choisir"},
   };
   ui.CB_pilote->load_items({"bleu", "Vert"});
   ui.CB_comm->load_items({"planeur", "."});
@@ -122,7 +143,7 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
     QTest::mouseClick(ui.button("B_enregistrer"), Qt::LeftButton);
     ASSERT_GE(focus_moves.count(), 1) << "the field never lost the focus";
     EXPECT_EQ(ui.LB_liste->line_count(), c.libelle ? 1 : 0);
-    if (c.libelle) EXPECT_EQ(window.session().table()[1].libelle, c.libelle);
+    if (c.libelle) EXPECT_EQ(window.session().table()[1].libelle + from_qt(ui.CB_freq->edit_text()), c.libelle);
     else EXPECT_EQ(box->edit_text(), QString::fromUtf8(c.text));
   }
 }
@@ -130,15 +151,6 @@ TEST_F(OperationsWindow, TypedTextIsTakenAsTyped) {
 const char* const journal = "20261205_140730_journal.csv";
 
 using JournalWindow = testing::WindowAtWork<>;
-
-TEST_F(JournalWindow, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
-  start_up();
-  ASSERT_TRUE(QFile::remove(journal) && QDir::current().mkdir(journal));
-  register_entry("35010", "Vert");
-  EXPECT_EQ(dialogs.errors.size(), 1);
-  EXPECT_TRUE(est_presente(window.session().table()[1]));
-  EXPECT_EQ(ui.CB_freq->edit_text(), "choisir");  // the handler went on to its end
-}
 
 // As the program starts: shown first, the window pays for no disk flush
 // before its first paint, and writes both start-up files right after it; a
@@ -157,9 +169,12 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
                                 "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
   register_entry("35010", "Vert");
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
+  ASSERT_TRUE(QDir().mkdir("20261205_184500_seance_fin.dat"));  // no final file: the window stays
+  EXPECT_FALSE(window.close());
+  QDir().rmdir("20261205_184500_seance_fin.dat");
   EXPECT_TRUE(window.close());
   EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
-  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(dialogs.errors.size(), 2);
 }
 
 }  // namespace

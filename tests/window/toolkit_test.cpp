@@ -92,6 +92,7 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   for (QSize size : {QSize(200, 100), QSize(1200, 90), QSize(60, 900), QSize(601, 401), QSize(792, 533)}) {
     window.resize(size);
     window.session().affichage();
+    EXPECT_EQ(window.size(), size.expandedTo({600, 400}));  // never smaller than 600x400
   }
   for (QWidget* w : all) EXPECT_EQ(w->geometry(), start[w->objectName()]) << w->objectName().toStdString();
   // A screen reader names each list by its hint, and a field by its label.
@@ -144,6 +145,17 @@ TEST_F(RealToolkit, FontDialogGivesBackTheListsFontAndItsColour) {
     EXPECT_EQ(lb->palette().color(QPalette::Text), QColor(0x80, 0, 0x40)) << lb->objectName().toStdString();
   }
   EXPECT_NE(ui.LB_noire->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
+}
+
+// The colour chosen in the real dialog reaches the list.
+TEST_F(RealToolkit, ColourDialog) {
+  open_with({});
+  when_shown<QColorDialog>([](QColorDialog* colours) {
+    colours->setCurrentColor(QColor(0x80, 0, 0x40));
+    colours->accept();
+  });
+  click(ui.get<Caption>("Label_liste"));
+  EXPECT_EQ(ui.LB_liste->palette().color(QPalette::Base), QColor(0x80, 0, 0x40));
 }
 
 // The box's own loop runs the timer's event; the tick leaves the registered

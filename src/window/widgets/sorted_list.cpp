@@ -69,18 +69,6 @@ SortedList::SortedList(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new LineDelegate(this));
 }
 
-void SortedList::add_line(const QString& text) {
-  // Binary search for the first line that sorts after the new one.
-  int lo = 0;
-  int hi = count();
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (line_before(text, item(mid)->text())) hi = mid;
-    else lo = mid + 1;
-  }
-  insertItem(lo, text);
-}
-
 void SortedList::replace_lines(QStringList lines) {
   std::sort(lines.begin(), lines.end(), line_before);
   // All at once: one insertion for the view instead of one per line. The

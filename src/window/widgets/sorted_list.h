@@ -13,8 +13,6 @@ class SortedList : public QListWidget {
  public:
   explicit SortedList(QWidget* parent = nullptr);
 
-  // Inserts the line at its place in the order.
-  void add_line(const QString& line);
   // Empties the list and fills it with these lines, put in order.
   void replace_lines(QStringList lines);
   int line_count() const { return count(); }
