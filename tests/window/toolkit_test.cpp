@@ -89,10 +89,9 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
     EXPECT_EQ(ui.LB_liste->geometry().bottom(), bottom) << size.width();
     no_overlap();
   }
-  // Dragged below 599x399, the window jumps back to 600x400.
+  // Dragged below 599x399 with its frame, the window jumps back to 600x400.
   for (const auto& [size, kept] : {std::pair{QSize(200, 100), QSize(600, 400)}, {{1200, 90}, {1200, 400}},
-                                   {{60, 900}, {600, 900}}, {{598, 398}, {600, 400}}, {{599, 399}, {599, 399}},
-                                   {{792, 533}, {792, 533}}}) {
+                                   {{60, 900}, {600, 900}}, {{550, 350}, {600, 400}}, {{792, 533}, {792, 533}}}) {
     window.resize(size);
     window.session().affichage();
     EXPECT_EQ(window.size(), kept);
