@@ -30,6 +30,8 @@ struct Dossier {
 TEST(FileSystem, ReplacingAFileOnTheDisk) {
   Dossier d;
   FileSystem& posix = systeme_fichiers();
+  const auto ouverts = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+  const auto ouverts_avant = ouverts();
   remplacer_fichier(posix, d.p / "f.dat", Bytes{1, 2, 3});
   fs::permissions(d.p / "f.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   remplacer_fichier(posix, d.p / "f.dat", Bytes{4});
@@ -40,6 +42,7 @@ TEST(FileSystem, ReplacingAFileOnTheDisk) {
   EXPECT_EQ(thrown([&] { remplacer_fichier(posix, d.p / "absent" / "f", Bytes{1}); }), "File not found");
   EXPECT_EQ(thrown([&] { remplacer_fichier(posix, "", Bytes{1}); }), "Invalid filename");
   EXPECT_EQ(std::distance(fs::directory_iterator(d.p), fs::directory_iterator()), 2) << "a temporary file is left";
+  EXPECT_EQ(ouverts(), ouverts_avant) << "a file left open";
 }
 
 // Permissions bind nobody who runs as root: the checks run in a child that

@@ -127,6 +127,7 @@ TEST(Seance, AFailedStepReportsAndKeepsTheOldFiles) {
     EXPECT_EQ(d.content("s.dat"), (c.session_ecrite ? record_3 : Bytes{1, 2, 3})) << c.etape;
     EXPECT_EQ(d.content("p.ini"), Bytes(20, 0xAA)) << c.etape;
     EXPECT_EQ(d.names(), (std::set<std::string>{"s.dat", "p.ini"})) << "a temporary file left by " << c.etape;
+    EXPECT_TRUE(d.open.empty()) << "a file left open by " << c.etape;
   }
   FakeDisk d;
   d.failing_step = "lire", d.error = EIO;
@@ -203,6 +204,7 @@ TEST(Journal, EachLineOnTheDiskAppendedAndAFailedWrite) {
   EXPECT_EQ(thrown([&] { journal.ecrire(moment, evenement_seul(Evenement::raz_compteurs)); }), "Disk full");
   disque.failing_step.clear();
   journal.ecrire(moment, evenement_seul(Evenement::fermeture, "f"));
+  EXPECT_TRUE(disque.open.empty());
   EXPECT_EQ(texte(), debut + "02/12/2005;14:30:05\r\n"  // the first 19 of its 39 bytes
                              "02/12/2005;14:30:05;fermeture;;;;f\r\n");
 }

@@ -37,6 +37,7 @@ class FakeDisk : public FileSystem {
   int error = 0, from_call = 1;
   int crash_at = 0;               // the machine stops at this step (counted over all steps)
   std::vector<std::string> steps;  // the steps, in order; a failing or stopped write writes half
+  std::set<Handle> open;           // handles not closed yet
 
   void put(const Path& name, const Bytes& b) {
     files_.push_back({b, b});
@@ -66,6 +67,7 @@ class FakeDisk : public FileSystem {
   int creer_temporaire(const Path& target, Handle& h, Path& t) override {
     if (const int e = step("creer")) return e;
     h = static_cast<Handle>(files_.size());
+    open.insert(h);
     t = target.parent_path() / ("." + target.filename().string() + "." + std::to_string(h) + ".tmp");
     files_.push_back({});
     names_[t] = files_.size() - 1;
@@ -78,6 +80,7 @@ class FakeDisk : public FileSystem {
       names_[name] = files_.size() - 1;
     }
     h = static_cast<Handle>(names_[name]);
+    open.insert(h);
     size = files_[names_[name]].cache.size();
     return 0;
   }
@@ -93,7 +96,7 @@ class FakeDisk : public FileSystem {
     if (e == 0) f.disk = f.cache;
     return e;
   }
-  int fermer(Handle) override { return step("fermer"); }
+  int fermer(Handle h) override { return open.erase(h), step("fermer"); }
   int renommer(const Path& from, const Path& to) override {
     if (const int e = step("renommer")) return e;
     if (!names_.contains(from)) return ENOENT;
