@@ -21,6 +21,9 @@ void rafraichissement_et_dessin(benchmark::State& state);
 // lines shown, and the refresh.
 void noire_fenetre(benchmark::State& state);
 void demarrage(benchmark::State& state);
+// A day at the field through the window; fails on a box, a lost minute or
+// the process growing after its first hour.
+void journee(benchmark::State& state);
 
 // One start-up of a window in a seeded folder, in milliseconds; run first in
 // the process, it pays for loading the fonts.

@@ -13,37 +13,28 @@ using testing::FakeDesk;
 
 Saisie saisie(const char* freq, const char* pilote = "X") { return {std::string(freq), pilote, "."}; }
 
-TEST(Enregistrer, FillsTheLowestFreeSlot) {
-  t_fiches fiches;
-  FakeDesk desk;
-  EXPECT_EQ(enregistrer(fiches, desk, {"35010", "ROUGE equipe", "Extra [2]"}), Enregistrement::enregistre);
-  EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 35010, true, "35010_ROUGE equipe_Extra 2_", 1, "", 0}));
-  EXPECT_EQ(desk.views.size(), 1u);
-  for (int i = 2; i <= 5; ++i) enregistrer(fiches, desk, saisie("41000"));
-  fiches[3] = {"L", 0, 0, 0, false, "", 3, "", 0};  // deleted
-  // Whatever a reused slot held before is overwritten.
-  fiches[3].temps_vol = 4, fiches[3].cumul_temps = 2, fiches[3].nbre_evolutions = 1, fiches[3].heure_debut = "09:00";
-  enregistrer(fiches, desk, saisie("72130", "Vert"));
-  EXPECT_EQ(fiches[3], (t_fiche{"L", 0, 0, 72130, true, "72130_Vert_._", 3, "", 0}));
-  EXPECT_EQ(fiches[6].numero, 0);
-  EXPECT_TRUE(desk.messages.empty());
-  EXPECT_EQ(desk.evenements.back(), (t_evenement{Evenement::enregistrement, 3, 72130, "72130_Vert_._", ""}));
-}
-
-TEST(Enregistrer, RefusalsLeaveTheTable) {
+TEST(Enregistrer, FillsTheLowestFreeSlotAndRefusalsLeaveTheTable) {
   t_fiches fiches;
   FakeDesk desk;
   EXPECT_EQ(enregistrer(fiches, desk, {std::nullopt, "X", "."}), Enregistrement::sans_frequence);
   EXPECT_THROW(enregistrer(fiches, desk, saisie("35.010")), ConvertError);
   // The number is set after the frequency: a failed reading leaves no
   // numbered slot to be written to the session files.
-  EXPECT_EQ(fiches[1].numero, 0);
-  EXPECT_EQ(fiches[1].freq, 0);
-  for (int i = 1; i <= 998; ++i) enregistrer(fiches, desk, saisie("35010"));
+  EXPECT_EQ(fiches[1].numero + fiches[1].freq, 0);
+  EXPECT_EQ(enregistrer(fiches, desk, {"35010", "ROUGE equipe", "Extra [2]"}), Enregistrement::enregistre);
+  EXPECT_EQ(fiches[1], (t_fiche{"L", 0, 0, 35010, true, "35010_ROUGE equipe_Extra 2_", 1, "", 0}));
+  for (int i = 2; i <= 5; ++i) enregistrer(fiches, desk, saisie("41000"));
+  // A deleted slot is reused, whatever it held before.
+  fiches[3] = {"L", 4, 2, 0, false, "", 3, "09:00", 1};
+  enregistrer(fiches, desk, saisie("72130", "Vert"));
+  EXPECT_EQ(fiches[3], (t_fiche{"L", 0, 0, 72130, true, "72130_Vert_._", 3, "", 0}));
+  EXPECT_EQ(fiches[6].numero, 0);
+  EXPECT_EQ(desk.evenements.back(), (t_evenement{Evenement::enregistrement, 3, 72130, "72130_Vert_._", ""}));
+  for (int i = 6; i <= 998; ++i) enregistrer(fiches, desk, saisie("35010"));
   EXPECT_EQ(enregistrer(fiches, desk, saisie("35020")), Enregistrement::table_pleine);
   EXPECT_EQ(fiches[999], t_fiche{});
-  EXPECT_EQ(desk.views.size(), 998u);
-  EXPECT_EQ(desk.evenements.size(), 998u);  // the refusals journal nothing
+  EXPECT_EQ(desk.views.size(), 999u);
+  EXPECT_EQ(desk.evenements.size(), 999u);  // the refusals journal nothing
   EXPECT_EQ(desk.messages, (std::vector<std::string>{"COIN! Choisissez une fr\xE9quence ",
                                                      "COIN! limite de capacit\xE9 atteinte, plus de 998 enregistr\xE9s"}));
 }
