@@ -20,6 +20,8 @@ TEST(Fiche, RecordLayout) {
   EXPECT_EQ(decoder(en_vol), fiche_en_vol);
   t_octets_fiche o = en_vol;
   o[2] = 'X', o[17] = 5, o[60] = 2, o[67] = 'Z';  // bytes beyond the lengths mean nothing
+  o[16] = 2;  // any but 0 is true
+  EXPECT_TRUE(decoder(o).autorise);
   EXPECT_EQ(decoder(o).libelle, "35010");
   EXPECT_EQ(decoder(o).heure_debut, "14");
   EXPECT_EQ(decoder(o).etat, "V");

@@ -33,10 +33,12 @@ TEST(FileSystem, ReplacingAFileOnTheDisk) {
   const auto ouverts = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
   const auto ouverts_avant = ouverts();
   remplacer_fichier(posix, d.p / "f.dat", Bytes{1, 2, 3});
-  fs::permissions(d.p / "f.dat", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A mode the usual umask would not give a new file.
+  const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write;
+  fs::permissions(d.p / "f.dat", mode);
   remplacer_fichier(posix, d.p / "f.dat", Bytes{4});
   EXPECT_EQ(lire_fichier(posix, d.p / "f.dat", Ouverture::lecture_ecriture), Bytes{4});
-  EXPECT_EQ(fs::status(d.p / "f.dat").permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(d.p / "f.dat").permissions(), mode);
   fs::create_directory(d.p / "dossier");
   EXPECT_EQ(thrown([&] { remplacer_fichier(posix, d.p / "dossier", Bytes{1}); }), "File access denied");
   EXPECT_EQ(thrown([&] { remplacer_fichier(posix, d.p / "absent" / "f", Bytes{1}); }), "File not found");

@@ -23,7 +23,7 @@ struct FakeChoiceBox : BoiteChoix {
 std::string filtrer(Lignes& items) { return testing::thrown([&] { filtrer_frequences(items); }); }
 
 TEST(Frequences, BandsOnA5kHzStepAndAStopHalfWay) {
-  Lignes items = {"35010", "35015", "35012", "36010", "72130 canal 13", "41000", "27195"};
+  Lignes items = {"35010", "35015", "35012", "35011", "36010", "72130 canal 13", "41000", "27195"};
   EXPECT_EQ(filtrer(items), "ok");
   EXPECT_EQ(items, (Lignes{"35010", "35015", "72130", "41000", "27195"}));
   items = {"035010", " 35010", "26000", "27995", "28000", "34995", "35995", "36000", "40000",
@@ -51,6 +51,7 @@ TEST(Listes, EachLineInItsOwnCodePage) {
       {"\xEF\xBB\xBF\xC9ric\nA\xC3\xAF" "cha", {"\xC9ric", "A\xEF" "cha"}},
       {"\xC5\x81ukasz \xE2\x82\xAC\n\xC0\xAF", {"?ukasz \x80", "\xC0\xAF"}},  // not in Windows-1252; overlong
       {std::string_view("a\nb\0c\nd", 7), {"a", "b"}},  // the text ends at a NUL
+      {"a\r\rb\n\r\nc", {"a", "", "b", "", "c"}},
   };
   for (const auto& [octets, lignes] : cas) {
     d.put("pilotes.txt", testing::Bytes(octets.begin(), octets.end()));

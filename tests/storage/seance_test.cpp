@@ -173,8 +173,8 @@ TEST(Journal, Lines) {
       {moment, {Evenement::fin_evolution, 7, 72130, "72130_Dupont; \"Jo\"_x_", "a\"b"},
        "02/12/2005;14:30:05;fin_evolution;7;72130;\"72130_Dupont; \"\"Jo\"\"_x_\";\"a\"\"b\"\r\n"},
       // So does a line break, which would otherwise start a new line.
-      {moment, {Evenement::attente, 8, 72130, "72130_a\rb_c\nd_", "x"},
-       "02/12/2005;14:30:05;attente;8;72130;\"72130_a\rb_c\nd_\";x\r\n"},
+      {moment, {Evenement::attente, 8, 72130, "72130_a\nb_", "c\rd"},
+       "02/12/2005;14:30:05;attente;8;72130;\"72130_a\nb_\";\"c\rd\"\r\n"},
   };
   for (const auto& c : cas) EXPECT_EQ(ligne_journal(c.moment, c.evenement), c.ligne);
   const char* const noms[] = {"demarrage", "enregistrement", "suppression", "raz_compteurs", "autorisation", "refus",
