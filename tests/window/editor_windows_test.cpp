@@ -3,8 +3,6 @@
 // not wait for it.
 #include <windows.h>
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "window/platform/qt_launcher.h"
@@ -13,43 +11,22 @@
 namespace qx30 {
 namespace {
 
-struct Search {
-  const wchar_t* part;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK titled(HWND window, LPARAM found) {
-  auto& search = *reinterpret_cast<Search*>(found);
-  wchar_t title[256] = {};
-  if (IsWindowVisible(window) && GetWindowTextW(window, title, 256) > 0 && std::wcsstr(title, search.part)) {
-    search.found = window;
-    return FALSE;
+// Whether a Notepad window names `file` in its title within 20 s; it is closed.
+bool notepad_on(const wchar_t* file) {
+  for (int i = 0; i < 200; ++i, Sleep(100)) {
+    wchar_t title[256] = {};
+    const HWND notepad = FindWindowW(L"Notepad", nullptr);
+    if (notepad && GetWindowTextW(notepad, title, 256) > 0 && std::wcsstr(title, file))
+      return PostMessageW(notepad, WM_CLOSE, 0, 0);
   }
-  return TRUE;
-}
-
-// The visible window whose title holds `part`, waited for a while.
-HWND window_titled(const wchar_t* part) {
-  Search search{part};
-  for (int i = 0; i < 200 && !search.found; ++i) {
-    EnumWindows(titled, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(100);
-  }
-  return search.found;
+  return false;
 }
 
 TEST(Notepad, OpensTheListInTheCurrentFolder) {
-  QTemporaryDir dir;
-  const QString folder = dir.filePath(QString::fromUtf8("Séances d'été"));
-  ASSERT_TRUE(QDir().mkpath(folder));
-  ASSERT_TRUE(testing::write_file(folder + "/pilotes.txt", "Dupont\r\n"));
-  const QString before = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(folder));
+  const testing::WorkingFolder folder(QDir::tempPath() + QString::fromUtf8("/Séances d'été-XXXXXX"));
+  ASSERT_TRUE(testing::write_file("pilotes.txt", "Dupont\r\n"));
   QtLauncher().open_in_editor("pilotes.txt");
-  QDir::setCurrent(before);
-  const HWND notepad = window_titled(L"pilotes.txt");
-  ASSERT_NE(notepad, nullptr) << "no Notepad window on pilotes.txt";
-  PostMessageW(notepad, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(notepad_on(L"pilotes.txt"));
 }
 
 }  // namespace
