@@ -44,7 +44,9 @@ class ScriptedDialogs : public Dialogs {
   std::optional<std::uint32_t> colour() override { return std::exchange(next_colour, std::nullopt); }
   std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
   std::optional<QString> file;
-  std::optional<QString> open_file(const QString&, const QString&, const QString&) override {
+  QString file_dialog;  // the last file dialog's title and filter
+  std::optional<QString> open_file(const QString& title, const QString& filter, const QString&) override {
+    file_dialog = title + "|" + filter;
     return std::exchange(file, std::nullopt);
   }
 };

@@ -68,44 +68,40 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   QTest::mouseClick(ui.get<QCheckBox>("case_ecart20"), Qt::LeftButton);
   start(2);
   EXPECT_EQ(where(2), "LB_actives");
+  EXPECT_EQ(ui.get<Caption>("Label_noire")->text(), "13 interdiction(s).");
+  QTest::mouseClick(ui.get<QCheckBox>("case_intermodulation"), Qt::LeftButton);
+  EXPECT_EQ(ui.get<Caption>("Label_noire")->text(), "6 interdiction(s).");
   ui.E_nbre_max->setText("2");
   start(3);
   EXPECT_EQ(where(3), "LB_liste");
   EXPECT_EQ(ui.get<Caption>("Label_maxi")->text(), "MAXIMUM ATTEINT");
+  window.Timer60Timer();
+  window.Timer60Timer();  // two minutes in the air
   auto* temps_max = ui.get<QLineEdit>("E_temps_max");
   temps_max->setText("0");
-  EXPECT_EQ(temps_max->text(), "10");
-  window.Timer60Timer();
+  EXPECT_EQ(temps_max->text() + ui.get<Caption>("Label_depassement")->text(), "10");
   temps_max->setText("1");
-  EXPECT_EQ(ui.get<Caption>("Label_depassement")->text(), "");
-  window.Timer60Timer();
   EXPECT_EQ(ui.get<Caption>("Label_depassement")->text(), "DEPASSEMENT TEMPS");
 }
 
-// A colour chosen for each list and for the window reaches it, its label and
-// the parameters file; then saving by hand, loading that file back and
-// printing, through their buttons.
-TEST_F(OperationsWindow, ColoursSaveByHandLoadAndPrint) {
+// Saving by hand, loading that file back (the dialog's title and filter) and
+// printing, with its header, or the error when there is no printer.
+TEST_F(OperationsWindow, SaveByHandLoadAndPrint) {
   register_entry("35010", "p");
-  const std::pair<const char*, const char*> labels[] = {{"Label_actives", "LB_actives"}, {"Label_attente", "LB_attente"},
-                                                        {"Label_liste", "LB_liste"}, {"Label_noire", "LB_noire"},
-                                                        {"Label_heure", nullptr}};
-  for (int k = 0; k < 5; ++k) {
-    dialogs.next_colour = 0x00302010 + k;
-    QTest::mouseClick(ui.get<Caption>(labels[k].first), Qt::LeftButton);
-    for (QWidget* w : {ui.get(labels[k].first), labels[k].second ? ui.get(labels[k].second) : &window})
-      EXPECT_EQ(w->palette().color(QPalette::Window), QColor(0x10 + k, 0x20, 0x30)) << labels[k].first;
-  }
   click(ui.button("b_save"));
-  EXPECT_EQ(read_file("parametres.ini"), QByteArray::fromHex("1020300011203000122030001320300014203000"));
   register_entry("41000", "q");
   dialogs.file = QDir::current().filePath("20261205_140730_seance_man.dat");
   click(ui.button("B_seance"));
+  EXPECT_EQ(dialogs.file_dialog, QString::fromUtf8("Choisir le fichier SEANCE à charger|Fichiers seance (*.dat)"));
   EXPECT_EQ(where(2), "gone");  // the file saved by hand holds entry 1 only
   EXPECT_EQ(where(1), "LB_liste");
   dialogs.answers = {true};
   click(ui.button("B_imprimer"));
-  EXPECT_FALSE(fake.printer.drawn.empty());
+  ASSERT_FALSE(fake.printer.drawn.empty());
+  EXPECT_EQ(fake.printer.drawn[0], "QX30 gestion s\xE9" "ance radiocommande   05/12/2026 14:07   1 enregistr\xE9(s).   page 1");
+  fake.printer.name.reset();
+  click(ui.button("B_imprimer"));
+  EXPECT_EQ(dialogs.errors, QStringList{"There is no default printer currently selected."});
 }
 
 // With the window active, Enter and a click elsewhere move the focus as on a
@@ -167,14 +163,47 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
   EXPECT_EQ(read_file(journal), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
                                 "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
+  EXPECT_EQ(window.windowTitle(),
+            QString::fromUtf8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
+  const auto* minute = ui.get<QTimer>("Timer60");
+  EXPECT_TRUE(minute->isActive() && minute->interval() == 60000);
+  EXPECT_EQ(ui.get<Caption>("Label_heure")->text(), "05/12/2026 14:07");
+  EXPECT_EQ(ui.CB_pilote->itemText(0), "bleu");  // in order whatever the case
   register_entry("35010", "Vert");
+  register_entry("35010", "bleu");
+  EXPECT_EQ(row_of(ui.LB_liste, 2), 0);
+  ui.case_save->click();  // no automatic save now
+  register_entry("72130", "bleu");
+  EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 2 * 72);
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
   ASSERT_TRUE(QDir().mkdir("20261205_184500_seance_fin.dat"));  // no final file: the window stays
   EXPECT_FALSE(window.close());
   QDir().rmdir("20261205_184500_seance_fin.dat");
   EXPECT_TRUE(window.close());
-  EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 72);
+  EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 3 * 72);
   EXPECT_EQ(dialogs.errors.size(), 2);
+}
+
+// The colours read at start-up, then a colour chosen for each list and for
+// the window, reach it and its label, and the parameters file.
+TEST_F(JournalWindow, ColoursReadAtStartUpChosenAndSaved) {
+  start_up(QByteArray::fromHex("4050600041506000425060004350600044506000"));
+  const std::pair<const char*, const char*> labels[] = {{"Label_actives", "LB_actives"}, {"Label_attente", "LB_attente"},
+                                                        {"Label_liste", "LB_liste"}, {"Label_noire", "LB_noire"},
+                                                        {"Label_heure", nullptr}};
+  const auto shown = [&](int r) {
+    for (int k = 0; k < 5; ++k)
+      for (QWidget* w : {ui.get(labels[k].first), labels[k].second ? ui.get(labels[k].second) : &window})
+        EXPECT_EQ(w->palette().color(QPalette::Window), QColor(r + k, r + 0x10, r + 0x20)) << labels[k].first;
+  };
+  shown(0x40);
+  for (int k = 0; k < 5; ++k) {
+    dialogs.next_colour = 0x00302010 + k;
+    click(ui.get(labels[k].first));
+  }
+  shown(0x10);
+  click(ui.button("b_save"));
+  EXPECT_EQ(read_file("parametres.ini"), QByteArray::fromHex("1020300011203000122030001320300014203000"));
 }
 
 }  // namespace

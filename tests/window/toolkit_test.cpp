@@ -160,15 +160,31 @@ TEST_F(RealToolkit, ColourDialog) {
   EXPECT_EQ(ui.LB_liste->palette().color(QPalette::Base), QColor(0x80, 0, 0x40));
 }
 
+// The error box: the program's name over the message and its full stop.
+TEST_F(RealToolkit, ErrorBox) {
+  open_with({});
+  fake.launcher.no_editor = true;
+  when_shown<QMessageBox>([](QMessageBox* box) {
+    EXPECT_EQ(box->windowTitle() + "|" + box->text(), "qx30|No text editor was found to open aide.txt.");
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    box->accept();
+  });
+  click(ui.button("B_aide"));
+}
+
 // The box's own loop runs the timer's event; the tick leaves the registered
 // list and its selection alone.
 TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
-  open_with({"41000", "72130", "35010"});
+  open_with({"41000", "72130", "35010", "26000"});
   register_entry("41000", "a");
   register_entry("72130", "b");
   register_entry("35010", "c");
+  register_entry("26000", "d");
   start(1);
   start(2);
+  click_line(ui.LB_liste, 4);
+  click(ui.button("B_attente"));
+  click_line(ui.LB_attente, 4);
   click_line(ui.LB_liste, 3);
   const QListWidgetItem* registered = ui.LB_liste->item(0);
   when_shown<QMessageBox>([&](QMessageBox* box) {
@@ -176,6 +192,9 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
     window.Timer60Timer();
     EXPECT_EQ(ui.LB_liste->item(0), registered);
     EXPECT_EQ(ui.LB_liste->selected(), row_of(ui.LB_liste, 3));
+    EXPECT_EQ(ui.LB_attente->selected(), row_of(ui.LB_attente, 4));
+    EXPECT_EQ(box->windowTitle(), "Confirm");
+    EXPECT_EQ(box->icon(), QMessageBox::Question);
     for (QAbstractButton* b : box->buttons())
       if (b->text() == "&Yes") b->click();
   });
