@@ -35,7 +35,7 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   Session session(vue, horloge, disque);
   session.demarrer(horloge.now());
   session.table()[1] = {"V", 11, 11, 35010, true, "35010_Vert_planeur_", 1, "13:56", 1};
-  session.table()[2] = {"V", 3, 3, 35020, true, "35020_bleu_;_", 2, "14:04", 1};  // 10 kHz away
+  session.table()[2] = {"V", 10, 10, 35020, true, "35020_bleu_;_", 2, "13:57", 1};  // 10 kHz away, at the limit
   session.noire();
   session.affichage();
   session.sauvegarde_manuelle();
@@ -43,6 +43,8 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   session.charger("s.dat", "s.dat");
   session.noire();
   session.enregistrer({"41000", "Vert", "planeur"});  // the register's events go to the same journal
+  session.minute();  // [2] past the limit now, and its minute in the automatic file
+  EXPECT_EQ(disque.content("20261205_140730_seance_aut.dat")->at(72 + 4), 11);
   session.fermer();
   const std::string debut = "05/12/2026;14:07:30;";
   const std::string depassement = debut + "depassement;1;35010;35010_Vert_planeur_;11 min, limite 10\r\n";
@@ -53,6 +55,7 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
                 "demarrage;;;;20261205_140730_seance_aut.dat\r\n" + depassement + conflit + debut +
                 "sauvegarde_manuelle;;;;20261205_140730_seance_man.dat\r\n" + debut + "chargement;;;;s.dat\r\n" +
                 depassement + conflit + debut + "enregistrement;3;41000;41000_Vert_planeur_;\r\n" + debut +
+                "depassement;2;35020;\"35020_bleu_;_\";11 min, limite 10\r\n" + debut +
                 "fermeture;;;;20261205_140730_seance_fin.dat\r\n");
   EXPECT_TRUE(vue.erreurs.empty());
 }

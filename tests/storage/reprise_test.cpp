@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1252.h"
-#include "storage/journal.h"
 #include "support/fake_disk.h"
 
 namespace qx30 {
@@ -12,7 +11,6 @@ namespace {
 
 using testing::Bytes;
 using testing::FakeDisk;
-using testing::thrown;
 
 Bytes octets(std::string_view texte) { return Bytes(texte.begin(), texte.end()); }
 
