@@ -41,9 +41,7 @@ pid=$!
 wait_for "qx30 window" sh -c "DISPLAY=$display xdotool search --onlyvisible --class '^qx30\$' >'$scratch/window'"
 wait_for "automatic session file" sh -c "ls '$work'/*_seance_aut.dat >/dev/null 2>&1"
 DISPLAY=$display "$close_window" "$(head -n 1 "$scratch/window")" || fail "could not ask the window to close"
-status=0
-wait $pid || status=$?
-[ $status -eq 0 ] || fail "the program ended with status $status"
+wait $pid || fail "the program ended with status $?"
 ls "$work"/*_seance_fin.dat >/dev/null 2>&1 || fail "no final session file"
 for name in frequences.txt pilotes.txt commentaires.txt aide.txt parametres.ini; do
   cmp -s "$scratch/root$datadir/qx30/$name" "$work/$name" || fail "~/qx30/$name is not the installed example"

@@ -14,16 +14,10 @@ using J = std::vector<std::string>;
 using E = Evenement;
 
 TEST(Vol, EachMoveSetsItsFields) {
-  struct Cas {
-    Operation op;
-    Liste source;
-    const char *avant, *apres, *heure;
-    int evol;
-    bool autorise;
-    J journal;
-    E evenement;
-    const char* sans_ligne;
-  } const cas[] = {
+  // The move, its list, the state before and after, the start time and evolutions after, autorise,
+  // the refreshes, the event journaled, and the message without a selected line.
+  struct Cas { Operation op; Liste source; const char *avant, *apres, *heure; int evol; bool autorise; J journal;
+               E evenement; const char* sans_ligne; } const cas[] = {
       {debut_vol, Liste::liste, "L", "V", "14:05", 3, true, {"noire", "affichage"}, E::autorisation,
        "COIN ! veuillez selectionner une ligne dans la liste des enregistr\xE9s"},
       {fin_attente, Liste::attente, "A", "V", "14:05", 3, true, {"noire", "affichage"}, E::autorisation,

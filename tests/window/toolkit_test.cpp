@@ -149,8 +149,9 @@ TEST_F(RealToolkit, FontDialogGivesBackTheListsFontAndItsColour) {
   EXPECT_NE(ui.LB_noire->palette().color(QPalette::Text), QColor(0x80, 0, 0x40));
 }
 
-// The colour chosen in the real dialog reaches the list.
-TEST_F(RealToolkit, ColourDialog) {
+// The colour chosen in the real dialog reaches the list; the error box shows
+// the program's name over the message and its full stop.
+TEST_F(RealToolkit, ColourDialogAndErrorBox) {
   open_with({});
   when_shown<QColorDialog>([](QColorDialog* colours) {
     colours->setCurrentColor(QColor(0x80, 0, 0x40));
@@ -158,11 +159,6 @@ TEST_F(RealToolkit, ColourDialog) {
   });
   click(ui.get<Caption>("Label_liste"));
   EXPECT_EQ(ui.LB_liste->palette().color(QPalette::Base), QColor(0x80, 0, 0x40));
-}
-
-// The error box: the program's name over the message and its full stop.
-TEST_F(RealToolkit, ErrorBox) {
-  open_with({});
   fake.launcher.no_editor = true;
   when_shown<QMessageBox>([](QMessageBox* box) {
     EXPECT_EQ(box->windowTitle() + "|" + box->text(), "qx30|No text editor was found to open aide.txt.");
