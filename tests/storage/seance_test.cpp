@@ -153,8 +153,6 @@ const t_date_heure moment{2005, 12, 2, 14, 30, 5};
 
 TEST(Journal, Lines) {
   const struct { t_date_heure moment; t_evenement evenement; std::string ligne; } cas[] = {
-      {moment, {Evenement::enregistrement, 3, 35010, "35010_Vert_planeur_", ""},
-       "02/12/2005;14:30:05;enregistrement;3;35010;35010_Vert_planeur_;\r\n"},
       // No entry: numero, frequence and libelle stay empty.
       {{2005, 12, 3, 0, 0, 0}, {Evenement::demarrage, 0, 35010, "ignored", "20051203_000000_seance_aut.dat"},
        "03/12/2005;00:00:00;demarrage;;;;20051203_000000_seance_aut.dat\r\n"},

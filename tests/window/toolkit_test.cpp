@@ -70,11 +70,8 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   for (QWidget* w : all) start[w->objectName()] = w->geometry();
   // One control of each anchoring, placed by hand from the design; of the
   // lists that stretch, the edges that do not depend on their rows' height.
-  const struct {
-    QSize size;
-    std::map<const char*, QRect> places;
-    int right, bottom;  // LB_actives' and LB_liste's right edge, LB_liste's bottom edge
-  } sizes[] = {
+  // With LB_actives' and LB_liste's right edge and LB_liste's bottom edge.
+  const struct { QSize size; std::map<const char*, QRect> places; int right, bottom; } sizes[] = {
       {{1000, 700}, {{"LB_noire", {728, 200, 265, 424}}, {"B_fin_vol", {728, 32, 105, 25}},
                      {"B_enregistrer", {400, 639, 89, 25}}, {"B_aide", {928, 10, 57, 23}}}, 712, 621},
       {{700, 450}, {{"LB_noire", {428, 200, 265, 174}}, {"B_fin_vol", {428, 32, 105, 25}},
@@ -115,6 +112,29 @@ TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
       {"File not found", "File not found."}, {"Disk full.", "Disk full."}, {"(fin)", "(fin)"},
       {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
   for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
+}
+
+// A typed text never becomes an item, whatever its case, neither completed,
+// nor on Enter, nor when the focus leaves; it undoes the item chosen before.
+TEST(ChoiceBoxTyping, TypedTextIsTakenAsTyped) {
+  QWidget window;
+  auto* box = new ChoiceBox(true, &window);
+  auto* elsewhere = new QLineEdit(&window);
+  box->load_items({"Vert", "bleu", "72130"});
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (const auto& [text, enter] : {std::pair{"vert", true}, {"7", true}, {"72130", false}}) {
+    box->choose(box->findText("Vert"));
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), text);
+    if (enter) QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    elsewhere->setFocus();
+    ASSERT_TRUE(elsewhere->hasFocus());
+    EXPECT_EQ(box->chosen(), -1) << text;
+    EXPECT_EQ(box->edit_text(), text);
+  }
 }
 
 struct RealToolkit : testing::WindowAtWork<QtDialogs> {};
