@@ -58,18 +58,10 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
                 "depassement;2;35020;\"35020_bleu_;_\";11 min, limite 10\r\n" + debut +
                 "fermeture;;;;20261205_140730_seance_fin.dat\r\n");
   EXPECT_TRUE(vue.erreurs.empty());
-}
-
-// A journal that cannot be written says so, and the operation is done.
-TEST(Session, AJournalThatCannotBeWrittenLeavesTheOperationDone) {
-  SilentView vue;
-  FixedClock horloge;
-  testing::FakeDisk disque;
-  Session session(vue, horloge, disque);
-  session.demarrer(horloge.now());
+  // A journal that cannot be written says so, and the operation is done.
   disque.failing_step = "ouvrir_ajout", disque.error = ENOSPC;
   session.enregistrer({"35010", "Vert", "planeur"});
-  EXPECT_TRUE(est_presente(session.fiches()[1]));
+  EXPECT_TRUE(est_presente(session.fiches()[4]));
   EXPECT_EQ(vue.erreurs, std::vector<std::string>{"journal de la s\xE9" "ance non \xE9" "crit : Disk full"});
 }
 

@@ -60,7 +60,6 @@ TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
     bool offerte;
   } cas[] = {
       {"interrupted", "20261205_090000", ouverte, seance, true},
-      {"closed", "20261205_090000", octets(entete + demarrage + fermeture), seance, false},
       {"yesterday", "20261204_090000", ouverte, seance, false},
       {"no automatic file", "20261205_090000", ouverte, {}, false},
       {"no entry", "20261205_090000", ouverte, vide, false},

@@ -47,8 +47,7 @@ TEST(Seance, SavesNumberedSlotsUpTo999AndLoadsThemRenumbered) {
   fiches[3] = fiche_3;
   fiches[5] = {"L", 0, 0, 0, false, "", 5, "", 0};  // deleted, not reused: written
   fiches[6].freq = 35010;                           // no number: never written
-  fiches[999] = fiche_3;
-  fiches[999].numero = 999;
+  fiches[999] = fiche_3, fiches[999].numero = 999;
   FakeDisk d;
   EXPECT_EQ(nom_seance({2005, 12, 3, 0, 0, 0}), "20051203_000000");
   save_seance("s.dat", fiches, parametres_par_defaut, "p.ini", d);

@@ -18,8 +18,7 @@ class FakeDesk : public Desk {
   std::map<Liste, std::string> selection;
   std::deque<bool> answers;  // to the coming questions
   std::function<void()> meanwhile;  // what the operator does while a question is open
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
+  std::vector<std::string> messages, questions;
   std::vector<std::string> views;  // the rebuilds and refreshes, in order
 
   std::optional<std::string> ligne_choisie(Liste liste) override {
@@ -37,8 +36,7 @@ class FakeDesk : public Desk {
   }
   void affichage() override { views.push_back("affichage"); }
 
-  int en_vol = 0;
-  int maximum = 5;
+  int en_vol = 0, maximum = 5;
   std::string clock = "14:05";
   // Frequencies the check refuses, with the reason group it appends.
   std::map<std::int32_t, std::string> refused;

@@ -1,5 +1,4 @@
 // Widget tests need a QApplication before any widget exists.
-
 #include <QApplication>
 #include <gtest/gtest.h>
 

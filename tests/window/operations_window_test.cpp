@@ -1,7 +1,6 @@
 // The window at work with its fakes: every button and double-click reaches its
 // handler, the operator's settings reach the session, save, load and print,
 // start-up with its files written after the first paint, the colours.
-
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
-// What only the toolkit shows: every caption fitting its control, no control
-// over another, a round trip through sizes, the real font dialog, a tick
-// inside a real question box, and which editor opens the lists.
-
+// What only the toolkit shows: captions that fit, no control over another,
+// the sizes, typing in a choice box, the real dialogs and boxes, a tick inside
+// a real question box, and which editor opens the lists.
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
@@ -108,9 +107,8 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
 TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
   EXPECT_EQ(to_qt("\x80 caf\xE9"), QString::fromUtf8("€ café"));
   EXPECT_EQ(from_qt(QString::fromUtf8("€ Łukasz")), "\x80 ?ukasz");
-  const std::pair<std::string, QString> cases[] = {
-      {"File not found", "File not found."}, {"Disk full.", "Disk full."}, {"(fin)", "(fin)"},
-      {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
+  const std::pair<std::string, QString> cases[] = {{"File not found", "File not found."}, {"Disk full.", "Disk full."},
+                                                    {"(fin)", "(fin)"}, {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
   for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
 }
 
