@@ -1,13 +1,10 @@
 // The window at work with its fakes: every button and double-click reaches its
 // handler, the operator's settings reach the session, save, load and print,
 // start-up with its files written after the first paint, the colours.
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QSignalSpy>
 
 #include "support/window_at_work.h"
-#include "window/qt_text.h"
 
 namespace qx30 {
 namespace {
