@@ -55,6 +55,7 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   EXPECT_EQ(ui.LB_liste->line_count(), 0);
   for (const char* f : {"35010", "35020", "41000"}) register_entry(f, "p");
   EXPECT_EQ(window.focusWidget(), ui.CB_freq);  // ready for the next one
+  EXPECT_EQ(ui.CB_freq->edit_text(), "choisir");
   start(1);
   start(2);  // 10 kHz from a model in the air
   EXPECT_EQ(where(2), "LB_liste");
