@@ -29,9 +29,9 @@ int canal(int k) { return (k - 1) % 120; }
 
 // Selects the line of entry k; false when it is not there.
 bool choisir(SortedList* lb, int k) {
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(QStringLiteral("[%1]").arg(k))) return lb->select(i), true;
-  return false;
+  const int row = testing::row_of(lb, k);
+  lb->select(row);
+  return row >= 0;
 }
 
 // The day; an empty text when it went as it should, else what went wrong.

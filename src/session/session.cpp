@@ -86,11 +86,15 @@ void Session::sauvegarde_auto() {
   try {
     save_seance(nom_fichier_auto_, fiches_, couleurs_, nom_fichier_parametres, fs_);
   } catch (const std::exception& e) {
-    if (erreur_auto_ouverte_) return;
-    erreur_auto_ouverte_ = true;
-    vue_.erreur(e.what());
-    erreur_auto_ouverte_ = false;
+    erreur_une_fois(erreur_auto_ouverte_, e.what());
   }
+}
+
+void Session::erreur_une_fois(bool& ouverte, const std::string& message) {
+  if (ouverte) return;
+  ouverte = true;
+  vue_.erreur(message);
+  ouverte = false;
 }
 
 void Session::demarrer(const t_date_heure& debut) {
@@ -115,10 +119,15 @@ void Session::reprendre(const t_date_heure& debut) {
 }
 
 void Session::sauvegarde_manuelle() {
-  const std::string nom = nom_seance(horloge_systeme_.now()) + std::string(suffixe_manuel);
+  message(cp1252(u8"séance sauvegardée dans le fichier : ") +
+          sauver_sous(suffixe_manuel, Evenement::sauvegarde_manuelle));
+}
+
+std::string Session::sauver_sous(std::string_view suffixe, Evenement evenement) {
+  const std::string nom = nom_seance(horloge_systeme_.now()) + std::string(suffixe);
   save_seance(nom, fiches_, couleurs_, nom_fichier_parametres, fs_);
-  journal(evenement_seul(Evenement::sauvegarde_manuelle, nom));
-  message(cp1252(u8"séance sauvegardée dans le fichier : ") + nom);
+  journal(evenement_seul(evenement, nom));
+  return nom;
 }
 
 void Session::charger(const std::filesystem::path& fichier, const std::string& nom) {
@@ -134,11 +143,7 @@ void Session::remplacer_table(const std::filesystem::path& fichier) {
   en_conflit_ = false;
 }
 
-void Session::fermer() {
-  const std::string nom = nom_seance(horloge_systeme_.now()) + std::string(suffixe_final);
-  save_seance(nom, fiches_, couleurs_, nom_fichier_parametres, fs_);
-  journal(evenement_seul(Evenement::fermeture, nom));
-}
+void Session::fermer() { sauver_sous(suffixe_final, Evenement::fermeture); }
 
 void Session::ecrire_differe() {
   differe_ = false;
@@ -158,10 +163,7 @@ void Session::ecrire_journal(const t_date_heure& moment, const t_evenement& even
     journal_->ecrire(moment, evenement);
   } catch (const std::exception& e) {
     // The operation goes on whatever the journal does.
-    if (erreur_journal_ouverte_) return;
-    erreur_journal_ouverte_ = true;
-    vue_.erreur(cp1252(u8"journal de la séance non écrit : ") + e.what());
-    erreur_journal_ouverte_ = false;
+    erreur_une_fois(erreur_journal_ouverte_, cp1252(u8"journal de la séance non écrit : ") + e.what());
   }
 }
 

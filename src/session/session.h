@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/clock.h"
@@ -102,6 +103,11 @@ class Session : private Desk {
   void journal(const t_evenement& evenement) override;
 
   void sauvegarde_auto();
+  // The session saved under a name of this moment, and journaled; the name.
+  std::string sauver_sous(std::string_view suffixe, Evenement evenement);
+  // The error box, unless this kind's box is open already (the minute clock
+  // can run a refresh inside it).
+  void erreur_une_fois(bool& ouverte, const std::string& message);
   void ecrire_journal(const t_date_heure& moment, const t_evenement& evenement);
   // The table replaced by a session file, checked whole first.
   void remplacer_table(const std::filesystem::path& fichier);

@@ -113,6 +113,13 @@ struct Controls {
   QPushButton* button(const char* name) const { return get<QPushButton>(name); }
 };
 
+// Row of the line of entry `numero` (its number in brackets), -1 when none.
+inline int row_of(const SortedList* lb, int numero) {
+  for (int i = 0; i < lb->line_count(); ++i)
+    if (lb->line(i).contains(QStringLiteral("[%1]").arg(numero))) return i;
+  return -1;
+}
+
 // A temporary working folder made current for one test, and its files.
 struct WorkingFolder {
   QTemporaryDir dir;

@@ -12,13 +12,6 @@ inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.jo
 
 namespace qx30::testing {
 
-// Row of the line of entry `numero` (its number in brackets), -1 when none.
-inline int row_of(const SortedList* lb, int numero) {
-  for (int i = 0; i < lb->line_count(); ++i)
-    if (lb->line(i).contains(QStringLiteral("[%1]").arg(numero))) return i;
-  return -1;
-}
-
 template <class Boxes = ScriptedDialogs>
 struct WindowAtWork : ::testing::Test {
   WorkingFolder folder;
