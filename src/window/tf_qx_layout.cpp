@@ -70,6 +70,10 @@ void TF_qx::build_layout() {
   LB_liste = list("LB_liste", 9, 184, 496, 273, Anchor::all, "liste des enregistrés", true, couleur::blanc);
   LB_noire = list("LB_noire", 520, 200, 265, 257, Anchor::top_right_bottom, "liste des interdictions", false,
                   couleur::bleu_ciel);
+  // The stacked lists' heights leave room for their rows only: a horizontal
+  // scroll bar would cover the last of them (the only one of a list one row
+  // high), so a line wider than its list is cut at the edge.
+  for (SortedList* lb : {LB_actives, LB_attente, LB_liste}) lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto button = [&](const char* name, int l, int t, int w, int h, Anchor a, const char* caption,
                     const char* hint, int px = 11, bool bold = false) {

@@ -66,14 +66,8 @@ void TF_qx::apply_heights() {
   pile.haut_actives = LB_actives->y();
   pile.haut_label1 = Label1->y();
   const t_hauteurs h = empiler(pile);
-  auto apply = [this](SortedList* lb, t_place p) {
-    // The heights leave room for the rows only: a horizontal scroll bar would
-    // cover the last of them (the only one of a list one row high), so a
-    // line wider than its list is cut at the edge.
-    lb->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Kept as design places, so the next resize starts from the stacking.
-    layout_.restack(lb, p.haut, p.hauteur);
-  };
+  // Kept as design places, so the next resize starts from the stacking.
+  auto apply = [this](SortedList* lb, t_place p) { layout_.restack(lb, p.haut, p.hauteur); };
   apply(LB_actives, h.actives);
   apply(LB_attente, h.attente);
   apply(LB_liste, h.liste);
