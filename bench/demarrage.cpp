@@ -1,8 +1,8 @@
 // Start-up as the operator sees it: from the launch of the program to its
 // window shown and painted, against the same window with the same controls,
-// captions and faces that does nothing (no principale), started the same way. Each start is a fresh process (this program run
-// again with --premiere-fenetre), so each pays for loading its libraries
-// and fonts.
+// captions and faces that does nothing (no principale), started the same
+// way. Each start is a fresh process (this program run again with
+// --premiere-fenetre), so each pays for loading its libraries and fonts.
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 
@@ -17,22 +16,9 @@ namespace qx30::bench {
 namespace {
 
 // A seeded working folder, current while it lives.
-class Dossier {
- public:
-  Dossier() {
-    garnir_dossier(dir_.path());
-    QDir::setCurrent(dir_.path());
-  }
-  ~Dossier() { QDir::setCurrent(precedent_); }
-
- private:
-  QTemporaryDir dir_;
-  QString precedent_ = QDir::currentPath();
+struct Dossier : testing::WorkingFolder {
+  Dossier() { garnir_dossier(dir.path()); }
 };
-
-}  // namespace
-
-namespace {
 
 // The window shown, its table full and its interdictions at their cap.
 template <class Mesure>
