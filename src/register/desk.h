@@ -14,9 +14,11 @@ namespace qx30 {
 // The three entry lists, one per state.
 enum class Liste { liste, attente, actives };
 
-class Desk {
+// The operator at the window: the line selected and the boxes answered. The
+// register's operations and the session both ask it.
+class Operator {
  public:
-  virtual ~Desk() = default;
+  virtual ~Operator() = default;
 
   // The text of the selected line of a list, or nothing when none is.
   virtual std::optional<std::string> ligne_choisie(Liste liste) = 0;
@@ -24,6 +26,10 @@ class Desk {
   virtual void message(const std::string& texte) = 0;
   // Modal Yes/No question; true only for Yes.
   virtual bool question(const std::string& texte) = 0;
+};
+
+class Desk : public Operator {
+ public:
   // The full rebuild of the window from the table.
   virtual void affichage() = 0;
 

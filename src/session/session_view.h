@@ -12,16 +12,8 @@
 
 namespace qx30 {
 
-class SessionView {
+class SessionView : public Operator {
  public:
-  virtual ~SessionView() = default;
-
-  // The text of the selected line of a list, or nothing when none is.
-  virtual std::optional<std::string> ligne_choisie(Liste liste) = 0;
-  // Modal message with one OK button.
-  virtual void message(const std::string& texte) = 0;
-  // Modal Yes/No question; true only for Yes.
-  virtual bool question(const std::string& texte) = 0;
   // The runtime's error box, for a failure the session goes on after.
   virtual void erreur(const std::string& message) = 0;
 
