@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "common/clock.h"
+#include "window/platform/folder_lock.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
 #include "window/platform/qt_printer.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
   // The desktop entry's name: Wayland compositors match the window to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("fr.tarvennes.qx30"));
   qx30::QtDialogs dialogs;
+  // Before anything is read or written in the folder.
+  const std::unique_ptr<QLockFile> verrou = qx30::verrouiller_dossier(dialogs);
+  if (!verrou) return 1;
   qx30::SystemClock clock;
   qx30::QtLauncher launcher;
   qx30::QtPrinter printer;

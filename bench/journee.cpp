@@ -75,6 +75,7 @@ std::string une_journee() {
   long rss_une_heure = 0, minutes_volees = 0;
   for (int minute = 1, sol = 60; minute <= 1440; ++minute) {
     p.clock.time.heure = 8 + minute / 60 % 24, p.clock.time.minute = minute % 60;
+    p.clock.steady += 60000;
     w->Timer60Timer();
     minutes_volees += 60;
     for (int n = static_cast<int>(hasard() % 3); n > 0; --n) {

@@ -1,6 +1,7 @@
 #pragma once
 // A local date and time, as the clock gives it, and its text.
 
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -20,6 +21,12 @@ t_date_heure depuis_tm(const std::tm& tm);
 // The local date and time of the present moment; the clock of the program
 // (SystemClock) reads it, tests set their own.
 t_date_heure date_heure_locale();
+// ... and of another moment.
+t_date_heure date_heure_locale(std::time_t moment);
+
+// Seconds from `avant` to `apres`, both local, by the calendar: a change to
+// or from summer time between them is not counted.
+std::int64_t secondes_entre(const t_date_heure& avant, const t_date_heure& apres);
 
 // "dd/mm/yyyy hh:nn:ss", always 19 characters, whatever the locale.
 std::string texte_date_heure(const t_date_heure& moment);

@@ -14,7 +14,7 @@
 namespace qx30 {
 
 Session::Session(SessionView& vue, Clock& horloge, FileSystem& fs)
-    : vue_(vue), horloge_systeme_(horloge), fs_(fs) {}
+    : vue_(vue), horloge_systeme_(horloge), fs_(fs), minutes_comptees_jusqu_a_(horloge.steady_ms()) {}
 
 Enregistrement Session::enregistrer(const Saisie& saisie) { return qx30::enregistrer(fiches_, *this, saisie); }
 
@@ -66,10 +66,24 @@ void Session::noire() {
   affichage();
 }
 
+void Session::fixer_temps_max(std::string texte) {
+  if (texte != texte_temps_max_) temps_max_pose_ = false;
+  texte_temps_max_ = std::move(texte);
+}
+
+void Session::poser_temps_max() {
+  if (std::exchange(temps_max_pose_, true)) return;
+  journal_alertes(str_to_int(texte_temps_max_), en_conflit_);
+}
+
 void Session::minute() {
   horloge_ = texte_date_heure(horloge_systeme_.now()).substr(0, 16);
   vue_.montrer_horloge(horloge_);
-  if (!compter_minute(fiches_)) return;  // nothing waiting or in flight: no refresh, no save
+  // Every minute since the last one counted, should ticks have been lost
+  // (an error box open in the tick, the computer asleep or too busy).
+  const int minutes = minutes_ecoulees(minutes_comptees_jusqu_a_, horloge_systeme_.steady_ms());
+  temps_max_pose_ = true;  // the limit the operator left in the field at this minute
+  if (!compter_minute(fiches_, minutes)) return;  // nothing waiting or in flight: no refresh, no save
   tic_minute_ = true;
   affichage();
 }
@@ -105,15 +119,21 @@ void Session::demarrer(const t_date_heure& debut) {
 }
 
 void Session::reprendre(const t_date_heure& debut) {
-  const std::optional<t_reprise> reprise = seance_interrompue(".", noms_du_dossier("."), debut, fs_);
+  const std::optional<t_reprise> reprise = seance_interrompue(".", fs_.noms("."), debut, fs_);
   if (!reprise) return;
   const std::string fichier = reprise->fichier.filename().string();
-  if (!question(question_reprise(*reprise))) {
+  if (!question(question_reprise(*reprise, debut))) {
     journal(evenement_seul(Evenement::reprise_refusee, fichier));
     return;
   }
   // As "charger une séance" loads it: this run's automatic file takes it over.
   remplacer_table(reprise->fichier);
+  // The models flew and waited while the desk was off: those minutes are
+  // theirs, and the part of a minute begun then runs on into the next tick.
+  const t_date_heure maintenant = horloge_systeme_.now();
+  compter_minute(fiches_, minutes_d_arret(*reprise, maintenant));
+  if (const std::int64_t arret = secondes_entre(reprise->ecrit, maintenant); arret > 0)
+    minutes_comptees_jusqu_a_ = horloge_systeme_.steady_ms() - arret % 60 * 1000;
   journal(evenement_seul(Evenement::reprise, fichier));
   noire();
 }
@@ -145,6 +165,32 @@ void Session::remplacer_table(const std::filesystem::path& fichier) {
 
 void Session::fermer() { sauver_sous(suffixe_final, Evenement::fermeture); }
 
+std::string Session::modeles_en_cours(int& nombre) const {
+  int en_vol = 0, en_attente = 0;
+  for (int i = 1; i <= nb_places; ++i) {
+    const t_fiche& f = fiches_[i];
+    if (!est_presente(f)) continue;
+    en_vol += f.etat == "V";
+    en_attente += f.etat == "A";
+  }
+  nombre = en_vol + en_attente;
+  return std::to_string(en_vol) + cp1252(en_vol > 1 ? u8" modèles" : u8" modèle") + cp1252(u8" en évolution et ") +
+         std::to_string(en_attente) + " en attente";
+}
+
+bool Session::fermeture_confirmee() {
+  int nombre = 0;
+  const std::string en_cours = modeles_en_cours(nombre);
+  return nombre == 0 || question(en_cours + cp1252(u8" : fermer quand même ?"));
+}
+
+bool Session::remplacement_confirme() {
+  int nombre = 0;
+  const std::string en_cours = modeles_en_cours(nombre);
+  return nombre == 0 || question(en_cours + cp1252(nombre > 1 ? u8" seront remplacés" : u8" sera remplacé") +
+                                 cp1252(u8" : charger quand même ?"));
+}
+
 void Session::ecrire_differe() {
   differe_ = false;
   for (const auto& [moment, evenement] : std::exchange(lignes_en_attente_, {})) ecrire_journal(moment, evenement);
@@ -173,10 +219,13 @@ void Session::journal_alertes(int temps_max, bool conflit) {
     const t_fiche& f = fiches_[i];
     const bool en_vol = est_presente(f) && f.etat == "V";
     const bool depasse = en_vol && f.temps_vol > temps_max;
-    if (depasse && !en_depassement_[i])
-      journal(evenement_de(Evenement::depassement, f,
-                           std::to_string(f.temps_vol) + " min, limite " + std::to_string(temps_max)));
-    en_depassement_[i] = depasse;
+    // Not against a value on its way in the limit's field.
+    if (temps_max_pose_) {
+      if (depasse && !en_depassement_[i])
+        journal(evenement_de(Evenement::depassement, f,
+                             std::to_string(f.temps_vol) + " min, limite " + std::to_string(temps_max)));
+      en_depassement_[i] = depasse;
+    }
     if (en_vol && !f.autorise) en_cause += (en_cause.empty() ? "[" : " [") + std::to_string(f.numero) + "]";
   }
   if (conflit && !en_conflit_) journal(evenement_seul(Evenement::conflit_actifs, en_cause));

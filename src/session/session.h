@@ -39,7 +39,10 @@ class Session : private Desk {
   // What the operator set: the limit fields' texts, the three options, the
   // automatic save and the colours the next session save writes.
   void fixer_nbre_max(std::string texte) { texte_nbre_max_ = std::move(texte); }
-  void fixer_temps_max(std::string texte) { texte_temps_max_ = std::move(texte); }
+  // A limit being typed shows at once; its overruns are journaled once the
+  // operator has left it in the field (poser_temps_max) or at the next tick.
+  void fixer_temps_max(std::string texte);
+  void poser_temps_max();
   void fixer_options(const t_options& options) { options_ = options; }
   void fixer_sauvegarde_auto(bool oui) { sauvegarde_auto_ = oui; }
   void fixer_couleurs(const t_parametres& couleurs) { couleurs_ = couleurs; }
@@ -75,6 +78,10 @@ class Session : private Desk {
   void charger(const std::filesystem::path& fichier, const std::string& nom);
   // The final save, whatever the automatic save's setting; throws when it fails.
   void fermer();
+  // While models fly or wait, closing and loading ask first; true when the
+  // operator lets the close, or the load, go on.
+  bool fermeture_confirmee();
+  bool remplacement_confirme();
 
   // Until ecrire_differe, the journal's lines (with the time of their
   // events) and the automatic save wait in memory: the start-up shows its
@@ -114,6 +121,8 @@ class Session : private Desk {
   // Overruns and conflicts among the models in flight, journaled when they
   // begin rather than at every refresh.
   void journal_alertes(int temps_max, bool conflit);
+  // "5 modèles en évolution et 1 en attente", and how many that is.
+  std::string modeles_en_cours(int& nombre) const;
 
   SessionView& vue_;
   Clock& horloge_systeme_;
@@ -129,6 +138,9 @@ class Session : private Desk {
 
   // Set by the minute tick for the refresh it starts.
   bool tic_minute_ = false;
+  // The steady clock's moment up to which the minutes are counted.
+  std::int64_t minutes_comptees_jusqu_a_;
+  bool temps_max_pose_ = true;
   std::string horloge_;
   // What the last refresh and the last rebuild showed.
   int en_vol_ = 0;

@@ -1,5 +1,9 @@
 #include "storage/file_system.h"
 
+#include <cerrno>
+#include <chrono>
+#include <system_error>
+
 #include "storage/io_error.h"
 
 namespace qx30 {
@@ -9,6 +13,26 @@ namespace fs = std::filesystem;
 fs::path dossier_de(const fs::path& fichier) {
   fs::path dossier = fichier.parent_path();
   return dossier.empty() ? fs::path(".") : dossier;
+}
+
+std::vector<std::string> SystemFileSystem::noms(const fs::path& dossier) {
+  std::vector<std::string> noms;
+  std::error_code erreur;
+  for (fs::directory_iterator it(dossier, erreur), fin; !erreur && it != fin; it.increment(erreur))
+    noms.push_back(it->path().filename().string());
+  return noms;
+}
+
+int SystemFileSystem::date_modification(const fs::path& fichier, t_date_heure& moment) {
+  std::error_code erreur;
+  const fs::file_time_type ecrit = fs::last_write_time(fichier, erreur);
+  if (erreur) {
+    const std::error_condition e = erreur.default_error_condition();
+    return e.category() == std::generic_category() && e.value() != 0 ? e.value() : EIO;
+  }
+  moment = date_heure_locale(std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(ecrit))));
+  return 0;
 }
 
 namespace {

@@ -10,7 +10,10 @@
 #include <filesystem>
 #include <limits>
 #include <span>
+#include <string>
 #include <vector>
+
+#include "common/date_heure.h"
 
 namespace qx30 {
 
@@ -57,6 +60,12 @@ class FileSystem {
 
   // Flushes a folder's entries (a rename inside it) to the disk.
   virtual int synchroniser_dossier(const std::filesystem::path& dossier) = 0;
+
+  // The names of the files in a folder; none when it cannot be read.
+  virtual std::vector<std::string> noms(const std::filesystem::path& dossier) = 0;
+
+  // When the file was last written, in local time.
+  virtual int date_modification(const std::filesystem::path& fichier, t_date_heure& moment) = 0;
 };
 
 // The operating system's files, one source file per platform:
@@ -78,6 +87,9 @@ class SystemFileSystem : public FileSystem {
   int renommer(const std::filesystem::path& de, const std::filesystem::path& vers) override;
   int supprimer(const std::filesystem::path& fichier) override;
   int synchroniser_dossier(const std::filesystem::path& dossier) override;
+  // Both in file_system.cpp: the standard library's own calls serve both platforms.
+  std::vector<std::string> noms(const std::filesystem::path& dossier) override;
+  int date_modification(const std::filesystem::path& fichier, t_date_heure& moment) override;
 };
 
 // The folder a file name is in: "." for a bare name.

@@ -17,6 +17,13 @@ TF_qx::TF_qx(Platform platform, QWidget* parent)
   Timer60 = new QTimer(this);
   Timer60->setObjectName(QStringLiteral("Timer60"));
   Timer60->setInterval(60000);
+  // A coarse timer may fire seconds early.
+  Timer60->setTimerType(Qt::PreciseTimer);
+  // A limit the operator stops typing for a while is the one he meant.
+  temps_max_pose = new QTimer(this);
+  temps_max_pose->setObjectName(QStringLiteral("temps_max_pose"));
+  temps_max_pose->setSingleShot(true);
+  temps_max_pose->setInterval(3000);
   wire_handlers();
 }
 
@@ -43,6 +50,9 @@ void TF_qx::wire_handlers() {
   on(LB_actives, &SortedList::double_clicked, [&s] { s.fin_vol(); });
   on(E_nbre_max, &QLineEdit::textChanged, [this] { E_nbre_maxChange(); });
   on(E_temps_max, &QLineEdit::textChanged, [this] { E_temps_maxChange(); });
+  connect(E_temps_max, &QLineEdit::textChanged, temps_max_pose, qOverload<>(&QTimer::start));
+  on(E_temps_max, &QLineEdit::editingFinished, [&s] { s.poser_temps_max(); });
+  on(temps_max_pose, &QTimer::timeout, [&s] { s.poser_temps_max(); });
   // The boxes' states reach the session however they change; a click by the
   // operator then rebuilds the interdictions.
   for (QCheckBox* c : {case_ecart20, case_intermodulation, case_freq_image}) {

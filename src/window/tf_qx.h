@@ -162,6 +162,7 @@ class TF_qx : public QWidget, private SessionView {
   Caption* Label12;
   Caption* Label2;
   QTimer* Timer60;
+  QTimer* temps_max_pose;
 };
 
 }  // namespace qx30

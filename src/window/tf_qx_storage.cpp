@@ -56,6 +56,9 @@ void TF_qx::couleurs_vers_session() {
 void TF_qx::b_saveClick() { session_.sauvegarde_manuelle(); }
 
 void TF_qx::B_seanceClick() {
+  // Models in the air are not replaced without the operator's word; No
+  // changes nothing.
+  if (!session_.remplacement_confirme()) return;
   // Qt's dialog matches the pattern whatever the case of the extension.
   const std::optional<QString> choisi =
       platform_.dialogs.open_file(QString::fromUtf8("Choisir le fichier SEANCE à charger"),
@@ -135,11 +138,13 @@ void TF_qx::closeEvent(QCloseEvent* event) {
   ecrire_demarrage();  // the journal keeps its order
   bool ecrit = false;
   guarded([&] {
+    // Models in the air are not left without the operator's word.
+    if (!session_.fermeture_confirmee()) return;
     // Written whatever case_save says.
     session_.fermer();
     ecrit = true;
   });
-  // Closing without the final file would lose the session.
+  // Closing without the final file would lose the session; No keeps it open.
   if (ecrit)
     event->accept();
   else

@@ -21,7 +21,10 @@ struct SilentView : SessionView {
 };
 
 struct FixedClock : Clock {
-  t_date_heure now() override { return {2026, 12, 5, 14, 7, 30}; }
+  t_date_heure time{2026, 12, 5, 14, 7, 30};
+  std::int64_t steady = 0;
+  t_date_heure now() override { return time; }
+  std::int64_t steady_ms() override { return steady; }
 };
 
 // A short day: the overrun and the conflict among the models in flight
@@ -43,6 +46,7 @@ TEST(Session, TheEventsOnlyTheSessionSeesReadBackFromTheJournal) {
   session.charger("s.dat", "s.dat");
   session.noire();
   session.enregistrer({"41000", "Vert", "planeur"});  // the register's events go to the same journal
+  horloge.steady = 60000;
   session.minute();  // [2] past the limit now, and its minute in the automatic file
   EXPECT_EQ(disque.content("20261205_140730_seance_aut.dat")->at(72 + 4), 11);
   session.fermer();

@@ -38,9 +38,10 @@ class FakeDisk : public FileSystem {
   int crash_at = 0;               // the machine stops at this step (counted over all steps)
   std::vector<std::string> steps;  // the steps, in order; a failing or stopped write writes half
   std::set<Handle> open;           // handles not closed yet
+  t_date_heure time{2026, 12, 5, 14, 7, 30};  // when a file written now is written
 
   void put(const Path& name, const Bytes& b) {
-    files_.push_back({b, b});
+    files_.push_back({b, b, time});
     names_[name] = durable_[name] = files_.size() - 1;
   }
   std::optional<Bytes> content(const Path& name) const {
@@ -88,6 +89,7 @@ class FakeDisk : public FileSystem {
     Bytes& c = files_.at(static_cast<std::size_t>(h)).cache;
     const int e = step("ecrire", [&] { c.insert(c.end(), b.begin(), b.begin() + b.size() / 2); });
     if (e == 0) c.insert(c.end(), b.begin(), b.end());
+    files_.at(static_cast<std::size_t>(h)).written = time;
     return e;
   }
   int synchroniser(Handle h) override {
@@ -113,10 +115,22 @@ class FakeDisk : public FileSystem {
     if (e == 0) durable_ = names_;
     return e;
   }
+  std::vector<std::string> noms(const Path& dossier) override {
+    std::vector<std::string> n;
+    for (const auto& [name, i] : names_)
+      if (dossier_de(name) == dossier) n.push_back(name.filename().string());
+    return n;
+  }
+  int date_modification(const Path& name, t_date_heure& moment) override {
+    if (!names_.contains(name)) return ENOENT;
+    moment = files_[names_[name]].written;
+    return 0;
+  }
 
  private:
   struct File {
     Bytes cache, disk;
+    t_date_heure written;
   };
   std::vector<File> files_;
   std::map<Path, std::size_t> names_, durable_;

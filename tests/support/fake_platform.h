@@ -54,7 +54,9 @@ class ScriptedDialogs : public Dialogs {
 class FakeClock : public Clock {
  public:
   t_date_heure time{2026, 12, 5, 14, 7, 30};
+  std::int64_t steady = 0;  // the test moves it on, a minute at each tick it makes
   t_date_heure now() override { return time; }
+  std::int64_t steady_ms() override { return steady; }
 };
 
 // Without an editor it fails as the real one does.

@@ -37,6 +37,11 @@ struct WindowAtWork : ::testing::Test {
     window.principale();
     window.show();
   }
+  // The minute timer's tick, a minute after the last one.
+  void tick() {
+    fake.clock.steady += 60000;
+    window.Timer60Timer();
+  }
   void register_entry(const QString& freq, const QString& pilote) {
     ui.CB_freq->choose(ui.CB_freq->findText(freq));
     ui.CB_pilote->set_edit_text(pilote);

@@ -72,8 +72,8 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   start(3);
   EXPECT_EQ(where(3), "LB_liste");
   EXPECT_EQ(ui.get<Caption>("Label_maxi")->text(), "MAXIMUM ATTEINT");
-  window.Timer60Timer();
-  window.Timer60Timer();  // two minutes in the air
+  tick();
+  tick();  // two minutes in the air
   auto* temps_max = ui.get<QLineEdit>("E_temps_max");
   temps_max->setText("0");
   EXPECT_EQ(temps_max->text() + ui.get<Caption>("Label_depassement")->text(), "10");

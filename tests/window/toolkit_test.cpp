@@ -203,7 +203,7 @@ TEST_F(RealToolkit, ATickInsideTheQuestionOfADoubleClick) {
   const QListWidgetItem* registered = ui.LB_liste->item(0);
   when_shown<QMessageBox>([&](QMessageBox* box) {
     fake.clock.time.minute = 8;
-    window.Timer60Timer();
+    tick();
     EXPECT_EQ(ui.LB_liste->item(0), registered);
     EXPECT_EQ(ui.LB_liste->selected(), row_of(ui.LB_liste, 3));
     EXPECT_EQ(ui.LB_attente->selected(), row_of(ui.LB_attente, 4));
