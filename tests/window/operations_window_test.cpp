@@ -79,6 +79,9 @@ TEST_F(OperationsWindow, TheOperatorsSettingsReachTheSession) {
   EXPECT_EQ(temps_max->text() + ui.get<Caption>("Label_depassement")->text(), "10");
   temps_max->setText("1");
   EXPECT_EQ(ui.get<Caption>("Label_depassement")->text(), "DEPASSEMENT TEMPS");
+  click(ui.button("B_seance"));  // over models in the air, answered No: not even the dialog
+  EXPECT_EQ(dialogs.questions.size(), 1);
+  EXPECT_EQ(dialogs.file_dialog, "");
 }
 
 // Saving by hand, loading that file back (the dialog's title and filter) and
@@ -126,7 +129,7 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   EXPECT_EQ(window.windowTitle(),
             QString::fromUtf8("qx30 - Gestion d'une séance de radiocommande - Club des Tarvennes (version 20051202)"));
   const auto* minute = ui.get<QTimer>("Timer60");
-  EXPECT_TRUE(minute->isActive() && minute->interval() == 60000);
+  EXPECT_TRUE(minute->isActive() && minute->interval() == 60000 && minute->timerType() == Qt::PreciseTimer);
   EXPECT_EQ(ui.get<Caption>("Label_heure")->text(), "05/12/2026 14:07");
   EXPECT_EQ(ui.CB_pilote->itemText(0), "bleu");  // in order whatever the case
   register_entry("35010", "Vert");
@@ -135,10 +138,36 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   ui.case_save->click();  // no automatic save now
   register_entry("72130", "bleu");
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat").size(), 2 * 72);
+  // An overrun is journaled once the limit is left in the field: the focus
+  // gone elsewhere, or a few seconds without a key.
+  start(3);
+  tick();
+  tick();
+  auto* temps_max = ui.get<QLineEdit>("E_temps_max");
+  auto* pose = ui.get<QTimer>("temps_max_pose");
+  const auto depassements = [&] { return read_file(journal).count(";depassement;3;72130;"); };
+  temps_max->setText("1");  // on its way to 15
+  EXPECT_EQ(depassements(), 0);
+  EXPECT_TRUE(pose->isActive() && pose->isSingleShot() && pose->interval() == 3000);
+  emit temps_max->editingFinished();
+  EXPECT_EQ(depassements(), 1);
+  temps_max->setText("3");
+  emit temps_max->editingFinished();
+  temps_max->setText("1");
+  pose->setInterval(0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return depassements() == 2; }));
+  // Closing with a model in the air asks first: No keeps everything as it is.
   fake.clock.time = {2026, 12, 5, 18, 45, 0};
+  const QByteArray avant = read_file(journal);
+  EXPECT_FALSE(window.close());
+  EXPECT_EQ(dialogs.questions.last(), QString::fromUtf8("1 modèle en évolution et 0 en attente : fermer quand même ?"));
+  EXPECT_EQ(read_file(journal), avant);
+  EXPECT_EQ(read_file("20261205_184500_seance_fin.dat"), "<absent>");
   ASSERT_TRUE(QDir().mkdir("20261205_184500_seance_fin.dat"));  // no final file: the window stays
+  dialogs.answers = {true};
   EXPECT_FALSE(window.close());
   QDir().rmdir("20261205_184500_seance_fin.dat");
+  dialogs.answers = {true};
   EXPECT_TRUE(window.close());
   EXPECT_EQ(read_file("20261205_184500_seance_fin.dat").size(), 3 * 72);
   EXPECT_EQ(dialogs.errors.size(), 2);

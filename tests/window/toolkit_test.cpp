@@ -9,12 +9,14 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <map>
 
 #include "support/fake_disk.h"
 #include "support/window_at_work.h"
+#include "window/platform/folder_lock.h"
 #include "window/platform/qt_dialogs.h"
 #include "window/platform/qt_launcher.h"
 #include "window/qt_text.h"
@@ -246,13 +248,39 @@ TEST(FindEditor, DefaultEntryThenThePathAndTheEditorStarted) {
   qputenv("PATH", bin.toLocal8Bit());
   const auto open = [](const char* name) { return testing::thrown([=] { QtLauncher().open_in_editor(name); }); };
   EXPECT_EQ(open("absent.txt"), "ok");
-  EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists("started.txt"); }, 10000));
-  EXPECT_EQ(testing::read_file("started.txt"), (QDir::currentPath() + "|absent.txt").toLocal8Bit());
+  // The editor's line, once written whole: the file exists before its text is in it.
+  const QByteArray started = (QDir::currentPath() + "|absent.txt").toLocal8Bit();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return testing::read_file("started.txt") == started; }, 10000))
+      << testing::read_file("started.txt").toStdString();
   testing::write_file(editor, "#!/nowhere/sh\n");
   EXPECT_EQ(open("aide.txt"), "The text editor " + editor.toStdString() + " could not be started for aide.txt");
   QFile::remove(editor);
   EXPECT_EQ(open("aide.txt"), "No text editor was found to open aide.txt");
   qputenv("PATH", path);
+}
+
+// One desk per folder: a running desk's lock stops a second one, which says
+// so and writes nothing; the lock of a desk that was killed, or one a power
+// cut left empty, is taken over.
+TEST(FolderLock, ASecondDeskStopsAndALockLeftBehindDoesNot) {
+  testing::WorkingFolder folder;
+  testing::ScriptedDialogs dialogs;
+  QProcess desk;
+  desk.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-lock")});
+  ASSERT_TRUE(desk.waitForReadyRead(20000));
+  const QByteArray lock = testing::read_file(nom_verrou);
+  EXPECT_EQ(verrouiller_dossier(dialogs), nullptr);
+  EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8("qx30 est déjà ouvert dans le dossier ") +
+                                          QDir::toNativeSeparators(QDir::currentPath()) +
+                                          QString::fromUtf8(" : une seule régie par dossier.")});
+  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{nom_verrou});
+  EXPECT_EQ(testing::read_file(nom_verrou), lock);
+  desk.kill();
+  desk.waitForFinished();
+  EXPECT_NE(verrouiller_dossier(dialogs), nullptr);
+  testing::write_file(nom_verrou, "");
+  EXPECT_NE(verrouiller_dossier(dialogs), nullptr);
+  EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 }  // namespace
