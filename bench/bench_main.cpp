@@ -92,8 +92,10 @@ int main(int argc, char** argv) {
   std::vector<Mesure> mesures = {
       {"", "start-up, first window of the process (cold)", 300, -1, ""},
       {"rebuild", "interdiction rebuild, 60 in flight, table at its cap (9999)", 1, -1, ""},
+      {"rebuild_2_4", "the same, half of the 998 on 2.4 GHz (60 more in flight)", 1, -1, ""},
       {"checks", "998 authorisation checks (one refresh's worth of auto_)", 0, -1, ""},
       {"refresh", "full refresh of the window, 998 entries", 16, -1, ""},
+      {"refresh_2_4", "full refresh of the window, 998 entries, half on 2.4 GHz", 16, -1, ""},
       {"refresh_save", "full refresh of the window, 998 entries, automatic save", 0, -1, ""},
       {"refresh_paint", "whole operation at 998 entries: refresh, then the window painted", 16, -1, ""},
       {"noire_window", "window's noire at the cap: rebuild, 9999 lines, refresh", 0, -1, ""},
@@ -116,9 +118,11 @@ int main(int argc, char** argv) {
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);
   };
-  enregistrer("rebuild", reconstruction_interdictions);
+  enregistrer("rebuild", [](benchmark::State& s) { reconstruction_interdictions(s, false); });
+  enregistrer("rebuild_2_4", [](benchmark::State& s) { reconstruction_interdictions(s, true); });
   enregistrer("checks", verifications_998);
   enregistrer("refresh", [](benchmark::State& s) { rafraichissement_complet(s, false); });
+  enregistrer("refresh_2_4", [](benchmark::State& s) { rafraichissement_complet(s, false, true); });
   enregistrer("refresh_save", [](benchmark::State& s) { rafraichissement_complet(s, true); });
   enregistrer("refresh_paint", rafraichissement_et_dessin);
   enregistrer("noire_window", noire_fenetre);

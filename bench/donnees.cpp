@@ -5,6 +5,7 @@
 #include <string>
 
 #include "interdictions/noire.h"
+#include "register/etalement.h"
 
 namespace qx30::bench {
 
@@ -36,13 +37,16 @@ void poser(t_fiches& fiches, int k, int freq, const char* etat) {
 
 }  // namespace
 
-t_fiches fiches_998() {
+t_fiches fiches_998(bool moitie_2_4_ghz) {
   const std::vector<int> admises = frequences_admises();
   t_fiches fiches;
   for (int k = 1; k <= derniere_place_enregistrable; ++k) {
-    if (k <= nb_en_vol) poser(fiches, k, 40000 + 20 * (k - 1), "V");
-    else poser(fiches, k, admises[static_cast<std::size_t>(k * 7) % admises.size()],
-               k <= nb_en_vol + nb_en_attente ? "A" : "L");
+    // The rank of the entry in the table without 2.4 GHz, which gives its state.
+    const int rang = moitie_2_4_ghz ? (k + 1) / 2 : k;
+    const char* etat = rang <= nb_en_vol ? "V" : rang <= nb_en_vol + nb_en_attente ? "A" : "L";
+    if (moitie_2_4_ghz && k % 2 == 0) poser(fiches, k, debut_2_4_ghz, etat);
+    else if (rang <= nb_en_vol) poser(fiches, k, 40000 + 20 * (rang - 1), etat);
+    else poser(fiches, k, admises[static_cast<std::size_t>(k * 7) % admises.size()], etat);
   }
   return fiches;
 }

@@ -17,8 +17,10 @@ inline constexpr int nb_en_attente = 20;
 
 // 998 registered entries: 60 in flight 20 kHz apart (so every pair gives its
 // intermodulations), 20 waiting, the rest on the ground, spread over the
-// frequencies of the choice list's bands.
-t_fiches fiches_998();
+// frequencies of the choice list's bands. With half on 2.4 GHz, each of
+// those entries is followed by one of the same state on 2400000: 120 in
+// flight, the 60 crystal ones still filling the interdiction table.
+t_fiches fiches_998(bool moitie_2_4_ghz = false);
 
 // The same with slot 999 taken too, as a load of a 999-record file leaves
 // the table: the largest session file, 71,928 bytes.

@@ -20,9 +20,10 @@ struct Dossier : testing::WorkingFolder {
   Dossier() { garnir_dossier(dir.path()); }
 };
 
-// The window shown, its table full and its interdictions at their cap.
+// The window shown, its table full (half of it on 2.4 GHz when told) and its
+// interdictions at their cap.
 template <class Mesure>
-void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
+void fenetre_pleine(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz, Mesure mesure) {
   Dossier dossier;
   testing::FakePlatform fake;
   TF_qx w(fake.platform());
@@ -31,7 +32,7 @@ void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
   ui.get<QTimer>("Timer60")->stop();
   w.show();
   ui.case_save->setChecked(sauvegarde);
-  w.session().table() = fiches_998();
+  w.session().table() = fiches_998(moitie_2_4_ghz);
   w.session().noire();
   QApplication::processEvents();
   for (auto _ : state) mesure(w);
@@ -43,19 +44,19 @@ void fenetre_pleine(benchmark::State& state, bool sauvegarde, Mesure mesure) {
 
 }  // namespace
 
-void rafraichissement_complet(benchmark::State& state, bool sauvegarde) {
-  fenetre_pleine(state, sauvegarde, [](TF_qx& w) { w.session().affichage(); });
+void rafraichissement_complet(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz) {
+  fenetre_pleine(state, sauvegarde, moitie_2_4_ghz, [](TF_qx& w) { w.session().affichage(); });
 }
 
 void rafraichissement_et_dessin(benchmark::State& state) {
-  fenetre_pleine(state, false, [](TF_qx& w) {
+  fenetre_pleine(state, false, false, [](TF_qx& w) {
     w.session().affichage();
     w.repaint();
   });
 }
 
 void noire_fenetre(benchmark::State& state) {
-  fenetre_pleine(state, false, [](TF_qx& w) { w.session().noire(); });
+  fenetre_pleine(state, false, false, [](TF_qx& w) { w.session().noire(); });
 }
 
 void demarrage(benchmark::State& state) {

@@ -8,13 +8,14 @@
 namespace qx30::bench {
 
 // Plain core, no window.
-void reconstruction_interdictions(benchmark::State& state);
+// The table with half of its entries on 2.4 GHz when told (fiches_998).
+void reconstruction_interdictions(benchmark::State& state, bool moitie_2_4_ghz);
 void verifications_998(benchmark::State& state);
 void sauvegarde_auto(benchmark::State& state);
 void chargement_999(benchmark::State& state);
 
 // The real window, offscreen.
-void rafraichissement_complet(benchmark::State& state, bool sauvegarde);
+void rafraichissement_complet(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz = false);
 // The refresh and the whole window painted at once (offscreen).
 void rafraichissement_et_dessin(benchmark::State& state);
 // What a start or end of a flight adds at the cap: the rebuild, its 9999

@@ -12,8 +12,8 @@
 
 namespace qx30::bench {
 
-void reconstruction_interdictions(benchmark::State& state) {
-  const t_fiches fiches = fiches_998();
+void reconstruction_interdictions(benchmark::State& state, bool moitie_2_4_ghz) {
+  const t_fiches fiches = fiches_998(moitie_2_4_ghz);
   t_interdictions table;
   for (auto _ : state) {
     noire(fiches, options_noire{}, table);

@@ -2,8 +2,9 @@
 
 #include <string_view>
 
-#include "interdictions/noire.h"
 #include "common/cp1252.h"
+#include "interdictions/noire.h"
+#include "register/etalement.h"
 
 namespace qx30 {
 
@@ -27,6 +28,8 @@ std::int64_t distance(std::int64_t x, std::int64_t y) { return x > y ? x - y : y
 
 bool auto_(const t_interdictions& table, std::int32_t freq_testee, bool teste_en_vol, bool ecart20,
            std::string& texte_motifs) {
+  // No interdiction reaches a 2.4 GHz radio.
+  if (etalement_de_spectre(freq_testee)) return true;
   bool autorisation = true;
   const auto examiner = [&](const t_interdiction& interdiction) {
     const std::int64_t ecart = distance(freq_testee, interdiction.freq_interdite);

@@ -22,7 +22,8 @@ namespace qx30 {
 // except a "déjà_a..." slot on exactly freq_testee when the entry under test
 // is itself in flight. Each slot that forbids appends
 // "-(" motif "_" freq_origine " )" to texte_motifs.
-// Returns the authorisation: true when no slot forbids.
+// Returns the authorisation: true when no slot forbids, and always for a
+// frequency of the 2.4 GHz band, which nothing forbids (texte_motifs stays).
 bool auto_(const t_interdictions& table, std::int32_t freq_testee, bool teste_en_vol, bool ecart20,
            std::string& texte_motifs);
 

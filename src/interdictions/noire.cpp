@@ -7,8 +7,9 @@
 #include <string_view>
 #include <tuple>
 
-#include "common/moitie.h"
 #include "common/cp1252.h"
+#include "common/moitie.h"
+#include "register/etalement.h"
 
 namespace qx30 {
 
@@ -16,7 +17,10 @@ namespace {
 
 const std::string deja_active = cp1252(u8"déjà_active");
 
-bool en_vol(const t_fiche& fiche) { return fiche.numero != 0 && fiche.etat == "V"; }
+// A 2.4 GHz model in flight takes part in nothing: no entry of its own, no pair.
+bool en_vol(const t_fiche& fiche) {
+  return fiche.numero != 0 && fiche.etat == "V" && !etalement_de_spectre(fiche.freq);
+}
 
 std::string decimal(std::int64_t n) { return std::to_string(n); }
 

@@ -20,7 +20,8 @@ struct options_noire {
 };
 
 // Rebuilds the table from scratch from the entries in flight (number set,
-// state "V"), in slot order. First, for each frequency f in flight:
+// state "V") on a crystal frequency, in slot order: a 2.4 GHz one adds no
+// entry and is in no pair. First, for each frequency f in flight:
 //   (f, f, "déjà_active"), and with the images
 //   (f - 910, f, "est_freq_image_de"), (f + 910, f, "sera_freq_image_de").
 // Then, with intermodulation, each pair of frequencies in flight in the order

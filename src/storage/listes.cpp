@@ -1,6 +1,10 @@
 #include "storage/listes.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "common/str_to_int.h"
+#include "register/etalement.h"
 #include "storage/io_error.h"
 #include "storage/texte.h"
 
@@ -31,11 +35,27 @@ bool dans_une_bande(std::int32_t f) {
   return true;
 }
 
+// A 2.4 GHz line: seven digits that read a frequency of the band. Such a
+// line reads below 26000 by its first five characters and never fails
+// their rule, so admitting it first changes nothing for the other lines.
+std::optional<std::int32_t> frequence_2_4_ghz(std::string_view item) {
+  const std::string_view chiffres = item.substr(0, 7);
+  if (chiffres.size() < 7 || !std::ranges::all_of(chiffres, [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  const std::int32_t f = str_to_int(chiffres);
+  if (!etalement_de_spectre(f)) return std::nullopt;
+  return f;
+}
+
 }  // namespace
 
 void filtrer_frequences(std::vector<std::string>& items) {
   for (std::size_t i = items.size(); i-- > 0;) {
     const std::string_view item = items[i];
+    if (const auto f = frequence_2_4_ghz(item)) {
+      items[i] = std::to_string(*f);
+      continue;
+    }
     const std::int32_t f = str_to_int(item.substr(0, 5));
     const std::int32_t d = str_to_int(item.size() >= 5 ? item.substr(4, 1) : std::string_view{});
     if (dans_une_bande(f) && (d == 0 || d == 5))

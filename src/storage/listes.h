@@ -40,13 +40,15 @@ std::vector<std::string> lire_lignes(const std::filesystem::path& fichier,
 
 // Keeps the items that are frequencies of the radio-control bands (26000 to
 // 27999, 35000 to 35999, 40000 to 42999, 72000 to 72999) on a 5 kHz step,
-// each replaced by the decimal text of its first five characters; removes the
-// others. Walks from the last item to the first: f is the integer value of
-// the first five characters, d that of the fifth character alone, both read
-// before any test. An item where either is not an integer throws
-// ConvertError ("'<text>' is not a valid integer value") and leaves the list
-// part-filtered: that item and those before it as loaded, those after it
-// already filtered.
+// each replaced by the decimal text of its first five characters, and the
+// items whose first seven characters are digits of the 2.4 GHz band
+// (2400000 to 2483500, any step), each replaced by those seven; removes the
+// others. Walks from the last item to the first: an item of the 2.4 GHz band
+// is kept; otherwise f is the integer value of the first five characters, d
+// that of the fifth character alone, both read before any test. An item
+// where either is not an integer throws ConvertError ("'<text>' is not a
+// valid integer value") and leaves the list part-filtered: that item and
+// those before it as loaded, those after it already filtered.
 void filtrer_frequences(std::vector<std::string>& items);
 
 // A drop-down list of the window, as the reload drives it.

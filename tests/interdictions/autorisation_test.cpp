@@ -77,6 +77,11 @@ TEST(Auto, TheExemptionIsTheExactFrequencyOfADejaActiveEntryInFlight) {
   EXPECT_EQ(verifier(t, 44004, false, true), "-(sera_intermod_44000_44008 )");  // a midpoint flags one in flight
 }
 
+TEST(Auto, NothingForbidsA24GHzFrequency) {
+  const t_interdictions t = table({{2400000, 2400000, deja}, {2400004, 2400008, "sera_intermod_2400000"}});
+  for (const bool vol : {false, true}) EXPECT_EQ(verifier(t, 2400004, true, vol), "ok");
+}
+
 TEST(Auto, EveryClearedSlotAndEveryEntryPast999IsExamined) {
   std::string mille;
   for (int k = 0; k < 999; ++k) mille += "-(_0 )";

@@ -82,6 +82,12 @@ TEST(Noire, OptionsAndPairDistances) {
     const t_interdictions t = reconstruire(c.en_vol, {c.intermodulation, c.image});
     EXPECT_EQ(t.nb_interdictions(), c.entrees) << c.en_vol.size() << c.intermodulation << c.image;
   }
+  // 2.4 GHz models in flight: no entry of their own and in no pair, even between 35010 and 35030.
+  EXPECT_EQ(reconstruire({2400000, 2400010}).nb_interdictions(), 0);
+  const Table avec_24 = contenu(reconstruire({35010, 2400000, 35030}));
+  ASSERT_EQ(avec_24.size(), 13u);
+  EXPECT_EQ(avec_24[3], (t_interdiction{35030, 35030, deja}));
+  EXPECT_EQ(avec_24[6], (t_interdiction{34990, 35010, "intermod_inf_35030"}));
   // The pairs in slot order, each its three intermodulation rows.
   const Table t = contenu(reconstruire({41000, 41100, 41300}, {true, false}));
   EXPECT_EQ(t[3], (t_interdiction{40900, 41000, "intermod_inf_41100"}));

@@ -9,11 +9,11 @@ namespace {
 
 // An entry in flight, byte by byte.
 const t_octets_fiche en_vol = {
-    1, 'V', 0, 0, 7, 0, 0, 0, 0x2C, 0x01, 0, 0, 0xC2, 0x88, 0, 0,  // etat, 7, 300, 35010
-    1, 18, '3', '5', '0', '1', '0', '_', 'R', 'O', 'U', 'G', 'E', '_', 'E', 'x', 't', 'r', 'a', '_',
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // rest of libelle
+    1, 'V', 0, 0, 7, 0, 0, 0, 0x2C, 0x01, 0, 0, 0x00, 0x9F, 0x24, 0,  // etat, 7, 300, 2400000 (2.4 GHz)
+    1, 20, '2', '4', '0', '0', '0', '0', '0', '_', 'R', 'O', 'U', 'G', 'E', '_', 'E', 'x', 't', 'r', 'a', '_',
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // rest of libelle
     3, 0, 0, 0, 5, '1', '4', ':', '0', '5', 0, 0, 0xFE, 0xFF, 0xFF, 0xFF};  // 3, 14:05, -2
-const t_fiche fiche_en_vol{"V", 7, 300, 35010, true, "35010_ROUGE_Extra_", 3, "14:05", -2};
+const t_fiche fiche_en_vol{"V", 7, 300, 2400000, true, "2400000_ROUGE_Extra_", 3, "14:05", -2};
 
 TEST(Fiche, RecordLayout) {
   EXPECT_EQ(encoder(fiche_en_vol), en_vol);
@@ -22,7 +22,7 @@ TEST(Fiche, RecordLayout) {
   o[2] = 'X', o[17] = 5, o[60] = 2, o[67] = 'Z';  // bytes beyond the lengths mean nothing
   o[16] = 2;  // any but 0 is true
   EXPECT_TRUE(decoder(o).autorise);
-  EXPECT_EQ(decoder(o).libelle, "35010");
+  EXPECT_EQ(decoder(o).libelle, "24000");
   EXPECT_EQ(decoder(o).heure_debut, "14");
   EXPECT_EQ(decoder(o).etat, "V");
   o[17] = 200, o[60] = 9;  // an oversized length never reads past its field

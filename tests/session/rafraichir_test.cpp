@@ -33,18 +33,22 @@ TEST(Rafraichir, ChecksEveryPresentEntryInSlotOrder) {
   fiches[2] = {"V", 0, 0, 0, false, "", 2, "", 0};  // deleted
   fiches[3] = {"V", 11, 0, 41000, false, "41000_B_._", 3, "14:05", 1};
   fiches[4] = {"A", 2, 0, 41010, true, "41010_C_._", 4, "14:10", 0};
+  fiches[5] = {"V", 3, 0, 2400000, true, "2400000_E_._", 5, "14:13", 1};
   fiches[8].freq = 35020;  // no number
   fiches[999] = {"V", 10, 1000, 72130, true, "72130_D_._", 999, "14:00", 1};
   testing::FakeDesk desk;  // its check: the calls made, and the frequencies refused
   desk.refused[41010] = "-(y_41000 )";
   const Verification verifier = [&](std::int32_t f, bool vol, std::string& m) { return desk.autoriser(f, vol, m); };
   auto r = rafraichir(fiches, verifier, 10, false);
-  EXPECT_EQ(desk.checks,
-            (std::vector<std::pair<std::int32_t, bool>>{{35010, false}, {41000, true}, {41010, false}, {72130, true}}));
+  EXPECT_EQ(desk.checks, (std::vector<std::pair<std::int32_t, bool>>{
+                             {35010, false}, {41000, true}, {41010, false}, {2400000, true}, {72130, true}}));
   EXPECT_TRUE(fiches[1].autorise && fiches[3].autorise && !fiches[4].autorise && !fiches[2].autorise);
   EXPECT_EQ(r.liste, Lignes{"35010_A_._[1]c000e000"});
   EXPECT_EQ(r.attente, Lignes{"14:10=t002_41010_C_._[4]c000e000-(y_41000 )"});
-  EXPECT_EQ(r.actives, (Lignes{"14:05=t011_41000_B_._[3]c000e001", "14:00=t010_72130_D_._[999]1000e001"}));
+  EXPECT_EQ(r.actives, (Lignes{"14:05=t011_41000_B_._[3]c000e001", "14:13=t003_2400000_E_._[5]c000e001",
+                               "14:00=t010_72130_D_._[999]1000e001"}));
+  // Three in flight, one of them on 2.4 GHz, reach a maximum of 3.
+  EXPECT_EQ(legendes(4, 1, static_cast<int>(r.actives.size()), 0, 3).maxi, "MAXIMUM ATTEINT");
   EXPECT_EQ(r.depassement + r.interdiction, "DEPASSEMENT TEMPS");  // 11 > 10; a refusal on the ground raises nothing
   fiches[3].temps_vol = 10;
   desk.refused[72130] = "-(x_1 )";
