@@ -1,6 +1,6 @@
 // What only the toolkit shows: captions that fit, no control over another,
-// the sizes, typing in a choice box, the real dialogs and boxes, a tick inside
-// a real question box, and which editor opens the lists.
+// the sizes, the lists' order, typing in a choice box, the real dialogs and
+// boxes, a tick inside a real question box, and which editor opens the lists.
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
@@ -110,6 +110,31 @@ TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
   const std::pair<std::string, QString> cases[] = {{"File not found", "File not found."}, {"Disk full.", "Disk full."},
                                                     {"(fin)", "(fin)"}, {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
   for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
+}
+
+// The sorted lists and the sorted box, filled backwards, in French and where
+// the system names no language: a line without a start time first, the
+// frequency before the name, numbers as text; case ignored, accents after the
+// letters, digits before letters; "Eddy" and "eddy" in a fixed order.
+TEST(SortedOrder, FrenchNamesAndEntryLines) {
+  const QString by_hand = QString::fromUtf8(
+      "=t000_35010_Dupont_._[4]c000e000|14:05=t003_35010_Émile_._[2]c000e000|"
+      "14:05=t003_35020_Eddy_._[1]c000e000|35010_Ève_._[12]c000e000|35010_Eve_._[3]c000e000|"
+      "72130|Bruno|Ça-Va|Céline|cyril|Eddy|eddy|Émile|Ève|Fanny|Visiteur");
+  const QStringList ordered = by_hand.split('|');
+  const QLocale before;
+  for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+    QLocale::setDefault(locale);
+    SortedList list;
+    ChoiceBox box(true);
+    list.replace_lines({ordered.rbegin(), ordered.rend()});
+    box.load_items({ordered.rbegin(), ordered.rend()});
+    QStringList lines, items;
+    for (int i = 0; i < ordered.size(); ++i) lines << list.line(i), items << box.itemText(i);
+    EXPECT_EQ(lines, ordered) << locale.name().toStdString();
+    EXPECT_EQ(items, ordered) << locale.name().toStdString();
+  }
+  QLocale::setDefault(before);
 }
 
 // A typed text never becomes an item, whatever its case, neither completed,
