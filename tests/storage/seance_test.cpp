@@ -75,6 +75,7 @@ TEST(Seance, ShortTailIgnoredAndFaultyFilesRefusedWithTheTableUntouched) {
   FakeDisk d;
   Bytes avec_reste = fois(record_3, 2);
   avec_reste.resize(150, 7);
+  d.read_only = {"s.dat"};  // a session is read without the right to write
   EXPECT_EQ(charger(fiches, d, avec_reste), "ok");
   EXPECT_EQ(charger(fiches, d, {}), "ok");
   fiches[4] = fiche_3;

@@ -38,6 +38,7 @@ class FakeDisk : public FileSystem {
   int crash_at = 0;               // the machine stops at this step (counted over all steps)
   std::vector<std::string> steps;  // the steps, in order; a failing or stopped write writes half
   std::set<Handle> open;           // handles not closed yet
+  std::set<Path> read_only;        // files on a write-protected medium: a read-write open is refused
 
   void put(const Path& name, const Bytes& b) {
     files_.push_back({b, b});
@@ -57,9 +58,10 @@ class FakeDisk : public FileSystem {
     for (auto& f : files_) f.cache = f.disk;
   }
 
-  int lire(const Path& name, Ouverture, std::size_t limit, Bytes& b) override {
+  int lire(const Path& name, Ouverture mode, std::size_t limit, Bytes& b) override {
     if (const int e = step("lire")) return e;
     if (!names_.contains(name)) return ENOENT;
+    if (mode == Ouverture::lecture_ecriture && read_only.contains(name)) return EACCES;
     const Bytes& c = files_[names_[name]].cache;
     b.assign(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(limit, c.size())));
     return 0;
