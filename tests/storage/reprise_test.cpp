@@ -70,7 +70,6 @@ TEST(Reprise, TheInterruptedRunOfTheDayIsOfferedWithItsEntries) {
     if (c.quoi == std::string("no automatic file")) noms.pop_back();
     for (std::size_t k = 0; k < noms.size(); ++k)
       disque.put(std::filesystem::path(".") / noms[k], k ? c.fichier_auto : c.journal);
-    for (const std::string& nom : noms) disque.read_only.insert(std::filesystem::path(".") / nom);
     const std::optional<t_reprise> r = seance_interrompue(".", noms, maintenant, disque);
     ASSERT_EQ(r.has_value(), c.offerte) << c.quoi;
     if (!r) continue;

@@ -31,14 +31,13 @@ inline std::string thrown(const std::function<void()>& f) {
 
 class FakeDisk : public FileSystem {
  public:
-  // This step ("lire", "creer", "ouvrir_ajout", "ecrire", "synchroniser", "fermer", "renommer",
-  // "synchroniser_dossier") fails with `error` from its `from_call`-th call on.
+  // This step ("lire", "lire_ecriture" when read-write, "creer", "ouvrir_ajout", "ecrire", "synchroniser",
+  // "fermer", "renommer", "synchroniser_dossier") fails with `error` from its `from_call`-th call on.
   std::string failing_step;
   int error = 0, from_call = 1;
   int crash_at = 0;               // the machine stops at this step (counted over all steps)
   std::vector<std::string> steps;  // the steps, in order; a failing or stopped write writes half
   std::set<Handle> open;           // handles not closed yet
-  std::set<Path> read_only;        // files on a write-protected medium: a read-write open is refused
 
   void put(const Path& name, const Bytes& b) {
     files_.push_back({b, b});
@@ -59,9 +58,8 @@ class FakeDisk : public FileSystem {
   }
 
   int lire(const Path& name, Ouverture mode, std::size_t limit, Bytes& b) override {
-    if (const int e = step("lire")) return e;
+    if (const int e = step(mode == Ouverture::lecture ? "lire" : "lire_ecriture")) return e;
     if (!names_.contains(name)) return ENOENT;
-    if (mode == Ouverture::lecture_ecriture && read_only.contains(name)) return EACCES;
     const Bytes& c = files_[names_[name]].cache;
     b.assign(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(limit, c.size())));
     return 0;
