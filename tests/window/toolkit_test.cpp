@@ -112,19 +112,21 @@ TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
   for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
 }
 
-// The sorted lists and the sorted box, filled backwards, in French and with no language named.
+// The sorted lists and the sorted box, filled out of order, in French and with no language named.
 TEST(SortedOrder, FrenchNamesAndEntryLines) {
   const QString by_hand = QString::fromUtf8(
       "=t000_35010_Dupont_._[4]c000e000|14:05=t003_35010_Émile_._[2]c000e000|"
       "14:05=t003_35020_Eddy_._[1]c000e000|35010_Ève_._[12]c000e000|35010_Eve_._[3]c000e000|"
       "72130|Bruno|Ça-Va|Céline|cyril|Eddy|eddy|Émile|Ève|Fanny|Visiteur");
   const QStringList sorted = by_hand.split('|');
+  QStringList mixed;  // every ninth, "eddy" before "Eddy"
+  for (int i = 0; i < sorted.size(); ++i) mixed << sorted[i * 9 % sorted.size()];
   for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
     QLocale::setDefault(locale);
     SortedList list;
     ChoiceBox box(true);
-    list.replace_lines({sorted.rbegin(), sorted.rend()});
-    box.load_items({sorted.rbegin(), sorted.rend()});
+    list.replace_lines(mixed);
+    box.load_items(mixed);
     for (int i = 0; i < sorted.size(); ++i) EXPECT_EQ(list.line(i) + box.itemText(i), sorted[i].repeated(2));
   }
   QLocale::setDefault(QLocale::system());
