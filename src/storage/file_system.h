@@ -18,9 +18,9 @@
 namespace qx30 {
 
 enum class Ouverture {
-  lecture,           // text files
-  lecture_ecriture,  // record files are opened read-write even for reading,
-                     // so a read-only record file is refused
+  lecture,           // a file only read: the text files, a session file
+  lecture_ecriture,  // the colours file, which every save rewrites, is opened
+                     // read-write also to be read, so a read-only one is refused
 };
 
 // Each operation returns 0 or the errno value of its failure.

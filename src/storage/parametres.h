@@ -35,10 +35,10 @@ inline constexpr const char* nom_fichier_parametres = "parametres.ini";
 std::array<std::uint8_t, taille_parametres> encoder_parametres(const t_parametres& parametres);
 t_parametres decoder_parametres(std::span<const std::uint8_t, taille_parametres> octets);
 
-// Reads the first 20 bytes of the file (opened read-write like every record
-// file); the rest is ignored. A missing file is "File not found", a shorter
-// one "Read beyond end of file", one that may not be written "File access
-// denied", all as InOutError.
+// Reads the first 20 bytes of the file (opened read-write: every save
+// rewrites it); the rest is ignored. A missing file is "File not found", a
+// shorter one "Read beyond end of file", one that may not be written "File
+// access denied", all as InOutError.
 t_parametres lire_param(const std::filesystem::path& fichier = nom_fichier_parametres,
                         FileSystem& fs = systeme_fichiers());
 

@@ -58,8 +58,7 @@ const char8_t* defaut(std::span<const std::uint8_t, taille_fiche> r) {
 
 std::vector<t_fiche> lire_seance(const fs::path& fichier, FileSystem& fs) {
   // One record more than the table holds is enough to know the file is too long.
-  const auto octets = lire_fichier(fs, fichier, Ouverture::lecture_ecriture,
-                                   (max_enregistrements + 1) * taille_fiche);
+  const auto octets = lire_fichier(fs, fichier, Ouverture::lecture, (max_enregistrements + 1) * taille_fiche);
   const std::size_t n = octets.size() / taille_fiche;  // trailing bytes are ignored
   if (n > max_enregistrements) refuser(fichier, n, u8"plus de 999 enregistrements");
 

@@ -65,9 +65,9 @@ class SeanceInvalide : public std::runtime_error {
 };
 
 // Reads and checks a whole session file and gives its records numbered 1 to
-// n in file order; trailing bytes short of a record are ignored. Throws
-// InOutError when the file cannot be opened (it is opened read-write, so a
-// read-only file is "File access denied") or read, SeanceInvalide (a
+// n in file order; trailing bytes short of a record are ignored. The file is
+// opened for reading only, so one on a write-protected medium loads. Throws
+// InOutError when the file cannot be opened or read, SeanceInvalide (a
 // Windows-1252 message naming the file and the record) when a record has a
 // state other than "L", "A" or "V", a text length beyond its field, a bracket
 // in its libelle, or a free slot (frequency 0) whose state is not "L", or

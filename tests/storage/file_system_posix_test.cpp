@@ -68,12 +68,12 @@ TEST(FileSystem, ReadOnlyFilesAndFolders) {
   sans_droits([] {
     Dossier d;
     for (const char* nom : {"s.dat", "p.ini"}) {
-      remplacer_fichier(systeme_fichiers(), d.p / nom, Bytes(72, 0));
+      remplacer_fichier(systeme_fichiers(), d.p / nom, Bytes{});
       fs::permissions(d.p / nom, fs::perms::owner_read);
     }
     t_fiches fiches;
-    // Record files are opened read-write, even to be read.
-    EXPECT_EQ(thrown([&] { charger_seance(fiches, d.p / "s.dat"); }), "File access denied");
+    // A session is read without the right to write; the colours file, rewritten at each save, is not.
+    EXPECT_EQ(thrown([&] { charger_seance(fiches, d.p / "s.dat"); }), "ok");
     EXPECT_EQ(thrown([&] { lire_param(d.p / "p.ini"); }), "File access denied");
     const auto sauver = [&] { save_seance(d.p / "s.dat", fiches, parametres_par_defaut, d.p / "p.ini"); };
     EXPECT_EQ(thrown(sauver), "File access denied");

@@ -31,8 +31,8 @@ inline std::string thrown(const std::function<void()>& f) {
 
 class FakeDisk : public FileSystem {
  public:
-  // This step ("lire", "creer", "ouvrir_ajout", "ecrire", "synchroniser", "fermer", "renommer",
-  // "synchroniser_dossier") fails with `error` from its `from_call`-th call on.
+  // This step ("lire", "lire_ecriture" when read-write, "creer", "ouvrir_ajout", "ecrire", "synchroniser",
+  // "fermer", "renommer", "synchroniser_dossier") fails with `error` from its `from_call`-th call on.
   std::string failing_step;
   int error = 0, from_call = 1;
   int crash_at = 0;               // the machine stops at this step (counted over all steps)
@@ -58,8 +58,8 @@ class FakeDisk : public FileSystem {
     for (auto& f : files_) f.cache = f.disk;
   }
 
-  int lire(const Path& name, Ouverture, std::size_t limit, Bytes& b) override {
-    if (const int e = step("lire")) return e;
+  int lire(const Path& name, Ouverture mode, std::size_t limit, Bytes& b) override {
+    if (const int e = step(mode == Ouverture::lecture ? "lire" : "lire_ecriture")) return e;
     if (!names_.contains(name)) return ENOENT;
     const Bytes& c = files_[names_[name]].cache;
     b.assign(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(std::min(limit, c.size())));

@@ -1,6 +1,6 @@
 // What only the toolkit shows: captions that fit, no control over another,
-// the sizes, typing in a choice box, the real dialogs and boxes, a tick inside
-// a real question box, and which editor opens the lists.
+// the sizes, the lists' order, typing in a choice box, the real dialogs and
+// boxes, a tick inside a real question box, and which editor opens the lists.
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
@@ -112,6 +112,26 @@ TEST(TextEdge, CodePageAndTheErrorBoxFullStop) {
   const std::pair<std::string, QString> cases[] = {{"File not found", "File not found."}, {"Disk full.", "Disk full."},
                                                     {"(fin)", "(fin)"}, {"caf\xE9", QString::fromUtf8("café.")}, {"", ""}};
   for (const auto& [message, shown] : cases) EXPECT_EQ(error_box_text(message), shown) << message;
+}
+
+// The sorted lists and the sorted box, filled out of order, in French and with no language named.
+TEST(SortedOrder, FrenchNamesAndEntryLines) {
+  const QString by_hand = QString::fromUtf8(
+      "=t000_35010_Dupont_._[4]c000e000|14:05=t003_35010_Émile_._[2]c000e000|"
+      "14:05=t003_35020_Eddy_._[1]c000e000|35010_Ève_._[12]c000e000|35010_Eve_._[3]c000e000|"
+      "72130|Bruno|Ça-Va|Céline|cyril|Eddy|eddy|Émile|Ève|Fanny|Visiteur");
+  const QStringList sorted = by_hand.split('|');
+  QStringList mixed;  // every ninth, "eddy" before "Eddy"
+  for (int i = 0; i < sorted.size(); ++i) mixed << sorted[i * 9 % sorted.size()];
+  for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+    QLocale::setDefault(locale);
+    SortedList list;
+    ChoiceBox box(true);
+    list.replace_lines(mixed);
+    box.load_items(mixed);
+    for (int i = 0; i < sorted.size(); ++i) EXPECT_EQ(list.line(i) + box.itemText(i), sorted[i].repeated(2));
+  }
+  QLocale::setDefault(QLocale::system());
 }
 
 // A typed text never becomes an item, whatever its case, neither completed,

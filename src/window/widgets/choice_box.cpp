@@ -30,8 +30,13 @@ void ChoiceBox::load_items(const QStringList& items) {
 void ChoiceBox::add_item(const QString& text) {
   int at = count();
   if (sorted_) {
-    at = 0;
-    while (at < count() && !line_before(text, itemText(at))) ++at;
+    // After the last item that does not come after it.
+    const LineOrder before;
+    for (int from = 0; from < at;) {
+      const int middle = from + (at - from) / 2;
+      if (before(text, itemText(middle))) at = middle;
+      else from = middle + 1;
+    }
   }
   insertItem(at, text);
   if (chosen_ >= at) ++chosen_;

@@ -9,7 +9,7 @@ namespace qx30 {
 
 class ChoiceBox : public QComboBox {
  public:
-  // A sorted box keeps its items in ascending order, letter case ignored.
+  // A sorted box keeps its items in the sorted lists' order (LineOrder).
   explicit ChoiceBox(bool sorted, QWidget* parent = nullptr);
 
   void load_items(const QStringList& items);

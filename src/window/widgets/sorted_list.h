@@ -1,8 +1,9 @@
 #pragma once
-// A list box that keeps its lines in ascending order, letter case ignored,
-// as the entry and interdiction lists need. Qt's own item sorting compares
-// with case, so the order is supplied here.
+// A list box that keeps its lines in ascending order (LineOrder below), as
+// the entry and interdiction lists need. Qt's own item sorting compares code
+// points with case, so the order is supplied here.
 
+#include <QCollator>
 #include <QListWidget>
 #include <QString>
 
@@ -33,8 +34,24 @@ class SortedList : public QListWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// The lists' order: case-insensitive, then plain, so equal-ignoring-case
-// lines still have a fixed order.
-bool line_before(const QString& a, const QString& b);
+// The order of the sorted lists and of the sorted box, the one the
+// platform's own sorted controls keep: the operator's collation (French when
+// the system names no language), letter case ignored and accents weighed
+// after the letters ("Émile" between "Eddy" and "Fanny"), digits before
+// letters and numbers compared digit by digit, as text, so that the five
+// digits of a frequency keep the lines in frequency order.
+// Lines it finds equal ("Eddy", "eddy") are then ordered plainly, so that
+// their order does not depend on the order they came in.
+class LineOrder {
+ public:
+  LineOrder();
+  bool operator()(const QString& a, const QString& b) const {
+    const int c = collator_.compare(a, b);
+    return c != 0 ? c < 0 : a < b;
+  }
+
+ private:
+  QCollator collator_;
+};
 
 }  // namespace qx30
