@@ -12,15 +12,18 @@
 
 namespace qx30 {
 
-namespace {
-
-// 35010 kHz as "35,010".
-std::string mhz(std::int64_t khz) {
+std::string en_mhz(std::int32_t khz) {
   const std::int64_t a = std::llabs(khz);
   std::string milliers = std::to_string(a % 1000);
   return (khz < 0 ? "-" : "") + std::to_string(a / 1000) + "," + std::string(3 - milliers.size(), '0') +
          milliers;
 }
+
+std::string mot_etat(Etat_canal etat) {
+  return etat == Etat_canal::libre ? "libre" : etat == Etat_canal::en_vol ? "en vol" : "interdite";
+}
+
+namespace {
 
 std::optional<std::int32_t> nombre(std::string_view texte) {
   std::int32_t n = 0;
@@ -44,9 +47,9 @@ std::string pilote(const std::string& libelle) {
 std::string en_mots(std::int32_t freq, std::string_view motif, std::int32_t origine) {
   if (motif.starts_with(cp1252(u8"déjà_a")))
     return cp1252(u8"à ") + std::to_string(std::llabs(std::int64_t{freq} - origine)) + " kHz de " +
-           mhz(origine);
+           en_mhz(origine);
   if (motif.starts_with("est_freq_image_de") || motif.starts_with("sera_freq_image_de"))
-    return "image de " + mhz(origine);
+    return "image de " + en_mhz(origine);
   struct Paire {
     std::string_view regle, mots;
   };
@@ -61,10 +64,10 @@ std::string en_mots(std::int32_t freq, std::string_view motif, std::int32_t orig
     if (!autre) break;
     // "intermod_inf_41000=freq_img_de": with the other frequency, a product on an image.
     const bool image = reste.find("=freq_img") != std::string_view::npos;
-    return std::string(image ? "image d'intermodulation de " : mots) + mhz(std::min(*autre, origine)) +
-           " et " + mhz(std::max(*autre, origine));
+    return std::string(image ? "image d'intermodulation de " : mots) + en_mhz(std::min(*autre, origine)) +
+           " et " + en_mhz(std::max(*autre, origine));
   }
-  return std::string(motif) + " " + mhz(origine);
+  return std::string(motif) + " " + en_mhz(origine);
 }
 
 // The check's reasons, "-(" motif "_" origin " )" each, in words, each once.
@@ -87,10 +90,8 @@ std::string raisons(std::int32_t freq, std::string_view motifs) {
 }  // namespace
 
 std::string nom_canal(const t_canal& canal) {
-  const char* etat = canal.etat == Etat_canal::libre    ? "libre"
-                     : canal.etat == Etat_canal::en_vol ? "en vol"
-                                                        : "interdite";
-  return std::to_string(canal.freq) + " " + etat + (canal.detail.empty() ? "" : " " + canal.detail);
+  return std::to_string(canal.freq) + " " + mot_etat(canal.etat) +
+         (canal.detail.empty() ? "" : " " + canal.detail);
 }
 
 std::string texte_ligne(const t_ligne_pilote& ligne) {
@@ -117,10 +118,10 @@ t_tableau tableau_pilotes(const t_fiches& fiches, const t_interdictions& interdi
   std::ranges::stable_sort(attentes, par_ligne);
   const std::string limite = " / " + std::to_string(reglages.temps_max) + " min";
   for (const auto& [ligne, f] : vols)
-    t.en_vol.push_back({mhz(f->freq), pilote(f->libelle), std::to_string(f->temps_vol) + limite,
+    t.en_vol.push_back({en_mhz(f->freq), pilote(f->libelle), std::to_string(f->temps_vol) + limite,
                         f->temps_vol > reglages.temps_max});
   for (const auto& [ligne, f] : attentes)
-    t.attente.push_back({mhz(f->freq), pilote(f->libelle), std::to_string(f->temps_vol) + " min", false});
+    t.attente.push_back({en_mhz(f->freq), pilote(f->libelle), std::to_string(f->temps_vol) + " min", false});
   if (static_cast<std::int64_t>(vols.size()) >= reglages.nbre_max) t.maxi = "MAXIMUM ATTEINT";
 
   for (const std::int32_t freq : frequences) {

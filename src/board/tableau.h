@@ -28,6 +28,12 @@ struct t_canal {
   bool operator==(const t_canal&) const = default;
 };
 
+// 35010 kHz as "35,010", the way a pilot reads it.
+std::string en_mhz(std::int32_t khz);
+
+// "libre", "interdite", "en vol".
+std::string mot_etat(Etat_canal etat);
+
 // The tile as a screen reader names it: the frequency as the list writes it,
 // its state and its detail: "35010 en vol ROUGE", "41000 libre".
 std::string nom_canal(const t_canal& canal);
