@@ -60,11 +60,12 @@ class Panneau : public QWidget {
     const Contenu& c = contenu_;
     const int m = font().pixelSize();
     const int marge = std::max(2, m / 5);
-    p.fillRect(rect(), fond_du_tableau);
     p.fillRect(rect(), c.fond);
     const QColor encre = encre_sur(c.fond);
-    if (c.alerte) p.setPen(QPen(rouge, std::max(2, m / 8)));
-    if (c.alerte) p.drawRect(rect().adjusted(1, 1, -2, -2));
+    if (c.alerte) {
+      p.setPen(QPen(rouge, std::max(2, m / 8)));
+      p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
     const QRect dedans = rect().adjusted(marge, marge / 2, -marge, -marge / 2);
     QFont principal = font();
     // A frequency always whole: in a tile too narrow for it, smaller.
@@ -77,10 +78,19 @@ class Panneau : public QWidget {
       // Lines close together, for three lines of reasons under the state.
       const int freq = principal.pixelSize() * 11 / 10, etat = m / 2;
       p.drawText(QRect(dedans.left(), dedans.top(), dedans.width(), freq), Qt::AlignCenter, c.principal);
+      const QFont petite = police(font(), m * 2 / 5, false);
+      const QRect reste = dedans.adjusted(0, freq, 0, 0);
+      // Room for one line only: the pilot or the reasons say the state.
+      if (reste.height() < 2 * etat && !c.dessous.isEmpty()) {
+        p.setFont(petite);
+        p.drawText(reste, Qt::AlignHCenter | Qt::AlignTop,
+                   p.fontMetrics().elidedText(c.dessous, Qt::ElideRight, reste.width()));
+        return;
+      }
       p.setFont(police(font(), m * 2 / 5, true));
-      p.drawText(QRect(dedans.left(), dedans.top() + freq, dedans.width(), etat), Qt::AlignCenter, c.milieu);
-      p.setFont(police(font(), m * 2 / 5, false));
-      p.drawText(dedans.adjusted(0, freq + etat, 0, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+      p.drawText(QRect(reste.left(), reste.top(), reste.width(), etat), Qt::AlignCenter, c.milieu);
+      p.setFont(petite);
+      p.drawText(reste.adjusted(0, etat, 0, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                  c.dessous);
       return;
     }
@@ -135,8 +145,6 @@ TableauPilotes::TableauPilotes() {
   resize(960, 600);
 }
 
-TableauPilotes::~TableauPilotes() = default;
-
 void TableauPilotes::ouvrir(QScreen* ecran_du_bureau) {
   QScreen* autre = nullptr;
   for (QScreen* e : QGuiApplication::screens())
@@ -162,9 +170,8 @@ void TableauPilotes::resizeEvent(QResizeEvent* event) {
   disposer();
 }
 
-bool TableauPilotes::ajuster(std::vector<Panneau*>& liste, std::size_t n) {
+bool TableauPilotes::ajuster(std::vector<Panneau*>& liste, std::size_t n, const char* nom) {
   if (liste.size() == n) return false;
-  const char* nom = &liste == &canaux_ ? "canal" : &liste == &vols_ ? "vol" : "attente";
   while (liste.size() < n) {
     liste.push_back(new Panneau(this, nom, &liste == &canaux_));
     liste.back()->show();
@@ -178,8 +185,9 @@ bool TableauPilotes::ajuster(std::vector<Panneau*>& liste, std::size_t n) {
 
 void TableauPilotes::montrer(const t_tableau& t, const CouleursTableau& couleurs) {
   if (t == contenu_ && couleurs == couleurs_) return;
-  const bool forme = ajuster(vols_, t.en_vol.size()) | ajuster(attentes_, t.attente.size()) |
-                     ajuster(canaux_, t.canaux.size());
+  const bool forme = ajuster(vols_, t.en_vol.size(), "vol") |
+                     ajuster(attentes_, t.attente.size(), "attente") |
+                     ajuster(canaux_, t.canaux.size(), "canal");
   horloge_->setText(to_qt(t.horloge));
   titre_vol_->setText(QStringLiteral("EN VOL  %1").arg(t.en_vol.size()));
   titre_attente_->setText(QStringLiteral("EN ATTENTE  %1").arg(t.attente.size()));

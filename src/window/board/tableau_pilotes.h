@@ -28,7 +28,6 @@ class TableauPilotes : public QWidget {
   Q_OBJECT
  public:
   TableauPilotes();
-  ~TableauPilotes() override;
 
   // Shows this content; what did not change is not drawn again.
   void montrer(const t_tableau& tableau, const CouleursTableau& couleurs);
@@ -44,8 +43,9 @@ class TableauPilotes : public QWidget {
  private:
   // Every part placed at the window's size, the main text 1/25 of its height.
   void disposer();
-  // As many panels in `liste` as `n`; true when the number changed.
-  bool ajuster(std::vector<Panneau*>& liste, std::size_t n);
+  // As many panels in `liste` as `n`, named `nom` for a screen reader's
+  // tools and the tests; true when the number changed.
+  bool ajuster(std::vector<Panneau*>& liste, std::size_t n, const char* nom);
 
   t_tableau contenu_;
   CouleursTableau couleurs_;
