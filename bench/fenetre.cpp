@@ -59,8 +59,9 @@ void rafraichissement_et_dessin(benchmark::State& state) {
   });
 }
 
-void rafraichissement_tableau(benchmark::State& state, bool dessin) {
-  TableauPilotes* tableau = nullptr;
+void rafraichissement_tableau(benchmark::State& state, Mode_tableau mode) {
+  TableauPilotes* tableau = nullptr;  // while the window lives
+  qsizetype tuiles = 0;
   // 36 frequencies of three bands: free ones, some in flight, some forbidden by several rules.
   const auto ouvrir = [&](TF_qx& w) {
     QStringList frequences;
@@ -70,19 +71,21 @@ void rafraichissement_tableau(benchmark::State& state, bool dessin) {
     w.B_tableauClick();
     for (QWidget* t : QApplication::topLevelWidgets())
       if (auto* b = qobject_cast<TableauPilotes*>(t)) tableau = b;
-    if (tableau) tableau->resize(1920, 1080);
+    if (!tableau) return;
+    tableau->resize(1920, 1080);
+    tuiles = tableau->findChildren<QWidget*>(QStringLiteral("canal")).size();
   };
   // A minute on every counter first: every line of the board changes.
   fenetre_pleine(
       state, false,
       [&](TF_qx& w) {
         compter_minute(w.session().table());
+        if (mode == Mode_tableau::seul) return w.montrer_tableau();
         w.session().affichage();
-        if (dessin) tableau->repaint();
+        if (mode == Mode_tableau::dessine && tableau) tableau->repaint();
       },
       ouvrir);
-  if (!tableau || tableau->findChildren<QWidget*>(QStringLiteral("canal")).size() != 36)
-    state.SkipWithError("the board does not show 36 frequencies");
+  if (tuiles != 36) state.SkipWithError("the board does not show 36 frequencies");
 }
 
 void noire_fenetre(benchmark::State& state) {

@@ -58,6 +58,9 @@ class TF_qx : public QWidget, private SessionView {
   void B_imprimerClick();
   // The pilots' board opened, or brought to the front (also F2): tf_qx_tableau.cpp.
   void B_tableauClick();
+  // The board, while it is open, from the session and the frequency box as
+  // they are now: what each refresh and each minute adds.
+  void montrer_tableau();
   // Colours, font and the smallest window: tf_qx_look.cpp.
   void Label_activesClick();
   void Label_attenteClick();
@@ -88,9 +91,6 @@ class TF_qx : public QWidget, private SessionView {
   void montrer_horloge(const std::string& texte) override;
   // The three entry lists restacked to their lines.
   void apply_heights();
-  // The pilots' board, while it is open, from the session and the frequency
-  // box as they are now.
-  void montrer_tableau();
 
   // The controls at their places: tf_qx_layout.cpp. Each objectName is the member's name.
   void build_layout();
