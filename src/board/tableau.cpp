@@ -76,9 +76,9 @@ std::string raisons(std::int32_t freq, std::string_view motifs) {
   for (std::size_t debut = motifs.find("-("); debut != std::string_view::npos;) {
     const std::size_t fin = motifs.find(" )", debut);
     const std::string_view groupe = motifs.substr(debut + 2, fin - debut - 2);
-    const std::size_t blanc = groupe.rfind('_');
-    const std::optional<std::int32_t> origine = nombre(groupe.substr(blanc + 1));
-    std::string mots = origine ? en_mots(freq, groupe.substr(0, blanc), *origine) : std::string(groupe);
+    const std::size_t tiret = groupe.rfind('_');
+    const std::optional<std::int32_t> origine = nombre(groupe.substr(tiret + 1));
+    std::string mots = origine ? en_mots(freq, groupe.substr(0, tiret), *origine) : std::string(groupe);
     if (std::ranges::find(vues, mots) == vues.end()) vues.push_back(std::move(mots));
     debut = fin == std::string_view::npos ? fin : motifs.find("-(", fin);
   }
