@@ -38,8 +38,9 @@ TEST_F(BoardWindow, OpensFollowsTheSessionAndClosesWithTheDesk) {
   EXPECT_EQ(names("canal"),
             QStringList({QString::fromUtf8("35000 interdite à 10 kHz de 35,010"), "35010 en vol Vert",
                          "41000 en vol Bleu", "41050 " + pair, "41100 en vol ROUGE", "72130 libre"}));
-  // Read-only, in type a pilot reads: nothing takes the focus; the main text 1/25 of the height.
-  for (QWidget* w : board()->findChildren<QWidget*>()) EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
+  // Read-only: nothing takes the focus, nor the desk's button; the main text 1/25 of the height.
+  const QList<QWidget*> quiet = board()->findChildren<QWidget*>() << ui.button("B_tableau");
+  for (QWidget* w : quiet) EXPECT_EQ(w->focusPolicy(), Qt::NoFocus);
   for (QWidget* w : board()->findChildren<QWidget*>("canal"))
     EXPECT_GE(w->font().pixelSize() * 25, board()->height());
   activate(board());
