@@ -3,8 +3,9 @@
 // time, its target and whether it is met. Exits 1 when a target is missed or
 // a measurement failed.
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -98,6 +99,9 @@ int main(int argc, char** argv) {
       {"refresh_2_4", "full refresh of the window, 998 entries, half on 2.4 GHz", 16, -1, ""},
       {"refresh_save", "full refresh of the window, 998 entries, automatic save", 0, -1, ""},
       {"refresh_paint", "whole operation at 998 entries: refresh, then the window painted", 16, -1, ""},
+      {"board", "pilots' board update at a refresh, 998 entries, 36 freq.", 2, -1, ""},
+      {"refresh_board", "full refresh of the window, 998 entries, the board open", 0, -1, ""},
+      {"refresh_board_paint", "the same, then the whole board painted at 1920x1080", 0, -1, ""},
       {"noire_window", "window's noire at the cap: rebuild, 9999 lines, refresh", 0, -1, ""},
       {"save", "automatic save, 999 records (71,928 bytes), flushed", 5, -1, ""},
       {"load", "session load, 999 records", 0, -1, ""},
@@ -125,6 +129,11 @@ int main(int argc, char** argv) {
   enregistrer("refresh_2_4", [](benchmark::State& s) { rafraichissement_complet(s, false, true); });
   enregistrer("refresh_save", [](benchmark::State& s) { rafraichissement_complet(s, true); });
   enregistrer("refresh_paint", rafraichissement_et_dessin);
+  enregistrer("board", [](benchmark::State& s) { rafraichissement_tableau(s, Mode_tableau::seul); });
+  enregistrer("refresh_board",
+              [](benchmark::State& s) { rafraichissement_tableau(s, Mode_tableau::rafraichi); });
+  enregistrer("refresh_board_paint",
+              [](benchmark::State& s) { rafraichissement_tableau(s, Mode_tableau::dessine); });
   enregistrer("noire_window", noire_fenetre);
   enregistrer("save", sauvegarde_auto);
   enregistrer("load", chargement_999);

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QDir>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "bench/donnees.h"
 #include "bench/mesures.h"
+#include "session/minute.h"
 #include "support/fake_platform.h"
 #include "window/tf_qx.h"
 
@@ -21,9 +23,10 @@ struct Dossier : testing::WorkingFolder {
 };
 
 // The window shown, its table full (half of it on 2.4 GHz when told) and its
-// interdictions at their cap.
+// interdictions at their cap; `avant` readies it further, untimed.
 template <class Mesure>
-void fenetre_pleine(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz, Mesure mesure) {
+void fenetre_pleine(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz, Mesure mesure,
+                    const std::function<void(TF_qx&)>& avant = {}) {
   Dossier dossier;
   testing::FakePlatform fake;
   TF_qx w(fake.platform());
@@ -34,6 +37,7 @@ void fenetre_pleine(benchmark::State& state, bool sauvegarde, bool moitie_2_4_gh
   ui.case_save->setChecked(sauvegarde);
   w.session().table() = fiches_998(moitie_2_4_ghz);
   w.session().noire();
+  if (avant) avant(w);
   QApplication::processEvents();
   for (auto _ : state) mesure(w);
   if (!fake.dialogs.errors.isEmpty()) state.SkipWithError(fake.dialogs.errors.first().toStdString().c_str());
@@ -53,6 +57,35 @@ void rafraichissement_et_dessin(benchmark::State& state) {
     w.session().affichage();
     w.repaint();
   });
+}
+
+void rafraichissement_tableau(benchmark::State& state, Mode_tableau mode) {
+  TableauPilotes* tableau = nullptr;  // while the window lives
+  qsizetype tuiles = 0;
+  // 36 frequencies of three bands: free ones, some in flight, some forbidden by several rules.
+  const auto ouvrir = [&](TF_qx& w) {
+    QStringList frequences;
+    for (const int debut : {35000, 40990, 72000})
+      for (int k = 0; k < 12; ++k) frequences << QString::number(debut + 10 * k);
+    testing::Controls(w).CB_freq->load_items(frequences);
+    w.B_tableauClick();
+    for (QWidget* t : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<TableauPilotes*>(t)) tableau = b;
+    if (!tableau) return;
+    tableau->resize(1920, 1080);
+    tuiles = tableau->findChildren<QWidget*>(QStringLiteral("canal")).size();
+  };
+  // A minute on every counter first: every line of the board changes.
+  fenetre_pleine(
+      state, false, false,
+      [&](TF_qx& w) {
+        compter_minute(w.session().table());
+        if (mode == Mode_tableau::seul) return w.montrer_tableau();
+        w.session().affichage();
+        if (mode == Mode_tableau::dessine && tableau) tableau->repaint();
+      },
+      ouvrir);
+  if (tuiles != 36) state.SkipWithError("the board does not show 36 frequencies");
 }
 
 void noire_fenetre(benchmark::State& state) {

@@ -18,6 +18,12 @@ void chargement_999(benchmark::State& state);
 void rafraichissement_complet(benchmark::State& state, bool sauvegarde, bool moitie_2_4_ghz = false);
 // The refresh and the whole window painted at once (offscreen).
 void rafraichissement_et_dessin(benchmark::State& state);
+// With the pilots' board open at 1920x1080 over 36 frequencies, a minute
+// counted first so that every line of the board changes: the board's own
+// update (what a refresh adds), the full refresh, or the refresh and the
+// whole board painted.
+enum class Mode_tableau { seul, rafraichi, dessine };
+void rafraichissement_tableau(benchmark::State& state, Mode_tableau mode);
 // What a start or end of a flight adds at the cap: the rebuild, its 9999
 // lines shown, and the refresh.
 void noire_fenetre(benchmark::State& state);

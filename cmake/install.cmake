@@ -50,9 +50,11 @@ install(FILES
 # so that their links work in the installed copy as in the checkout.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/docs/guide-operateur.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
-if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshot.png)
-  install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
-endif()
+foreach(image screenshot.png screenshot-tableau.png)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/docs/${image})
+    install(FILES ${PROJECT_SOURCE_DIR}/docs/${image} DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+  endif()
+endforeach()
 
 set(QX30_VENDOR "Club des Tarvennes")
 set(QX30_MAINTAINER "${QX30_VENDOR} <regie@tarvennes.invalid>"

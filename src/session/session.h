@@ -95,6 +95,10 @@ class Session : private Desk {
   // The clock's text dd/mm/yyyy hh:nn, and the registered count's caption.
   const std::string& horloge() const { return horloge_; }
   const t_legendes& legendes() const { return legendes_; }
+  // The options and the limits' texts as the refresh reads them.
+  const t_options& options() const { return options_; }
+  const std::string& texte_temps_max() const { return texte_temps_max_; }
+  const std::string& texte_nbre_max() const { return texte_nbre_max_; }
   // For the tests and the benchmarks: the table as it is, to set up a day.
   t_fiches& table() { return fiches_; }
 

@@ -1,5 +1,6 @@
 #include "window/tf_qx.h"
 
+#include <QShortcut>
 #include <stdexcept>
 
 #include "printing/imprimante.h"
@@ -73,6 +74,8 @@ void TF_qx::wire_handlers() {
   on(B_ajout_pilote, &QPushButton::clicked, [&launcher] { launcher.open_in_editor(fichier_pilotes); });
   on(B_ajout_comm, &QPushButton::clicked, [&launcher] { launcher.open_in_editor(fichier_commentaires); });
   on(B_aide, &QPushButton::clicked, [&launcher] { launcher.open_in_editor(fichier_aide); });
+  on(B_tableau, &QPushButton::clicked, [this] { B_tableauClick(); });
+  on(new QShortcut(Qt::Key_F2, this), &QShortcut::activated, [this] { B_tableauClick(); });
   on(Label_actives, &Caption::clicked, [this] { Label_activesClick(); });
   on(Label_attente, &Caption::clicked, [this] { Label_attenteClick(); });
   on(Label_liste, &Caption::clicked, [this] { Label_listeClick(); });

@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "common/clock.h"
 #include "session/session.h"
 #include "window/anchored_layout.h"
+#include "window/board/tableau_pilotes.h"
 #include "window/platform/dialogs.h"
 #include "window/platform/launcher.h"
 #include "window/platform/printer.h"
@@ -54,6 +56,11 @@ class TF_qx : public QWidget, private SessionView {
   void B_seanceClick();
   void B_recharger_listesClick();
   void B_imprimerClick();
+  // The pilots' board opened, or brought to the front (also F2): tf_qx_tableau.cpp.
+  void B_tableauClick();
+  // The board, while it is open, from the session and the frequency box as
+  // they are now: what each refresh and each minute adds.
+  void montrer_tableau();
   // Colours, font and the smallest window: tf_qx_look.cpp.
   void Label_activesClick();
   void Label_attenteClick();
@@ -122,6 +129,7 @@ class TF_qx : public QWidget, private SessionView {
   QPushButton* B_debut_vol;
   QPushButton* B_fin_attente;
   QPushButton* B_aide;
+  QPushButton* B_tableau;
   QLineEdit* E_nbre_max;
   QLineEdit* E_temps_max;
   QCheckBox* case_ecart20;
@@ -163,6 +171,7 @@ class TF_qx : public QWidget, private SessionView {
   Caption* Label2;
   QTimer* Timer60;
   QTimer* temps_max_pose;
+  std::unique_ptr<TableauPilotes> tableau_;
 };
 
 }  // namespace qx30

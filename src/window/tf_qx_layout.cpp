@@ -93,6 +93,10 @@ void TF_qx::build_layout() {
   B_fin_attente = button("B_fin_attente", 624, 152, 161, 25, Anchor::top_right, "AUTORISER après attente",
                          "autorise l'évolution d'un modèle en attente.", 12, true);
   B_aide = button("B_aide", 720, 10, 57, 23, Anchor::top_right, "AIDE", "affiche le fichier d'aide");
+  // In the strip of the top row left of "AIDE", above the warnings' row: clear
+  // of every control down to the smallest window.
+  B_tableau = button("B_tableau", 632, 0, 84, 16, Anchor::top_right, "tableau pilotes",
+                     "ouvre le tableau des fréquences pour les pilotes");
 
   auto edit = [&](const char* name, int l, int t, int max_length, const char* text, const char* hint) {
     auto* e = place(new QLineEdit(u8(text)), name, l, t, 25, 21, Anchor::top_right, hint);
@@ -211,6 +215,8 @@ void TF_qx::build_layout() {
     if (w->focusPolicy() & Qt::TabFocus) w->setFocusPolicy(Qt::ClickFocus);
   for (QWidget* w : tab_chain) w->setFocusPolicy(Qt::StrongFocus);
   for (std::size_t i = 1; i < tab_chain.size(); ++i) setTabOrder(tab_chain[i - 1], tab_chain[i]);
+  // A click on it leaves the focus where the operator was working.
+  B_tableau->setFocusPolicy(Qt::NoFocus);
 }
 
 void TF_qx::resizeEvent(QResizeEvent* event) {

@@ -14,6 +14,7 @@ void TF_qx::choose_colour(QWidget* target, QWidget* label) {
   set_background(target, *chosen);
   set_background(label, *chosen);
   couleurs_vers_session();
+  montrer_tableau();
 }
 
 void TF_qx::Label_activesClick() { choose_colour(LB_actives, Label_actives); }

@@ -74,7 +74,14 @@ void TF_qx::B_recharger_listesClick() {
   BoiteQt freq(CB_freq);
   BoiteQt pilote(CB_pilote);
   BoiteQt comm(CB_comm);
-  recharger_listes(freq, pilote, comm);
+  // The board shows the frequencies the reload leaves, also part of a list.
+  try {
+    recharger_listes(freq, pilote, comm);
+  } catch (...) {
+    montrer_tableau();
+    throw;
+  }
+  montrer_tableau();
 }
 
 void TF_qx::principale() {
@@ -145,6 +152,8 @@ void TF_qx::closeEvent(QCloseEvent* event) {
     ecrit = true;
   });
   // Closing without the final file would lose the session; No keeps it open.
+  // The board goes with the desk, and only then.
+  if (ecrit && tableau_) tableau_->close();
   if (ecrit)
     event->accept();
   else

@@ -50,11 +50,15 @@ void TF_qx::montrer(const t_rafraichissement& r, const t_legendes& l, bool tic_m
   Label_noire->set_caption(to_qt(l.noire));
   Label_maxi->set_caption(to_qt(l.maxi));
   apply_heights();
+  montrer_tableau();
 }
 
 void TF_qx::montrer_noire(const std::vector<std::string>& lignes) { LB_noire->replace_lines(to_qt_lines(lignes)); }
 
-void TF_qx::montrer_horloge(const std::string& texte) { Label_heure->set_caption(to_qt(texte)); }
+void TF_qx::montrer_horloge(const std::string& texte) {
+  Label_heure->set_caption(to_qt(texte));
+  montrer_tableau();
+}
 
 void TF_qx::apply_heights() {
   t_pile pile;

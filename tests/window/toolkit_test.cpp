@@ -38,15 +38,20 @@ void when_shown(std::function<void(T*)> inside) {
 
 using LayoutWindow = testing::WindowAtWork<>;
 
-// With the clock and the counts at their widest. Sharing an edge pixel, as
-// the check boxes stacked 16 pixels apart do, is no overlap, at any size. Each
-// anchoring follows its edges, and any sequence of sizes, some far below the
-// smallest, comes back to the start.
+// With the clock, the counts and the warning at their widest, at every size.
+// Sharing an edge pixel, as the check boxes stacked 16 pixels apart do, is no
+// overlap. Each anchoring follows its edges, and any sequence of sizes, some
+// far below the smallest, comes back to the start.
 TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
   open_with({});
-  for (const auto& [name, text] : {std::pair{"Label_heure", "06/12/2026 23:59"}, {"Label_actives", "60 en évolution"},
-                                    {"Label_liste", "998 enregistré(s)"}, {"Label_noire", "9999 interdition(s)."}})
-    ui.get<Caption>(name)->set_caption(QString::fromUtf8(text));
+  const std::pair<const char*, const char*> captions[] = {
+      {"Label_heure", "06/12/2026 23:59"}, {"Label_actives", "60 en évolution"},
+      {"Label_liste", "998 enregistré(s)."}, {"Label_noire", "9999 interdition(s)."},
+      {"Label_interdiction", "INTERDICTIONS parmi les actifs !"}};
+  const auto widest = [&] {
+    for (const auto& [name, text] : captions) ui.get<Caption>(name)->set_caption(QString::fromUtf8(text));
+  };
+  widest();
   for (auto* b : window.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
     QStyleOptionButton opt;
     opt.initFrom(b);
@@ -77,6 +82,7 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
                      {"B_enregistrer", {400, 639, 89, 25}}, {"B_aide", {928, 10, 57, 23}}}, 712, 621},
       {{700, 450}, {{"LB_noire", {428, 200, 265, 174}}, {"B_fin_vol", {428, 32, 105, 25}},
                     {"B_enregistrer", {400, 389, 89, 25}}, {"B_aide", {628, 10, 57, 23}}}, 412, 371},
+      {{600, 400}, {{"LB_noire", {328, 200, 265, 124}}, {"B_tableau", {440, 0, 84, 16}}}, 312, 321},
   };
   for (const auto& [size, places, right, bottom] : sizes) {
     window.resize(size);
@@ -85,6 +91,7 @@ TEST_F(LayoutWindow, EveryCaptionFitsNoneOverlapsAndEveryControlComesBack) {
     EXPECT_EQ(ui.LB_actives->geometry().right(), right) << size.width();
     EXPECT_EQ(ui.LB_liste->geometry().right(), right) << size.width();
     EXPECT_EQ(ui.LB_liste->geometry().bottom(), bottom) << size.width();
+    widest();
     no_overlap();
   }
   // Dragged below 599x399 with its frame, the window jumps back to 600x400.
