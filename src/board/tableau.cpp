@@ -8,6 +8,7 @@
 
 #include "common/cp1252.h"
 #include "interdictions/autorisation.h"
+#include "register/etalement.h"
 #include "session/ligne.h"
 
 namespace qx30 {
@@ -125,6 +126,8 @@ t_tableau tableau_pilotes(const t_fiches& fiches, const t_interdictions& interdi
   if (static_cast<std::int64_t>(vols.size()) >= reglages.nbre_max) t.maxi = "MAXIMUM ATTEINT";
 
   for (const std::int32_t freq : frequences) {
+    // A 2.4 GHz radio needs no channel: its models are on the board in flight only.
+    if (etalement_de_spectre(freq)) continue;
     t_canal canal{freq, Etat_canal::libre, {}};
     for (const auto& [ligne, f] : vols) {
       if (f->freq != freq) continue;

@@ -27,9 +27,8 @@ void TF_qx::montrer_tableau() {
   const t_reglages_tableau reglages{session_.options(), str_to_int(session_.texte_temps_max()),
                                     str_to_int(session_.texte_nbre_max()), session_.horloge()};
   // In the order of the desk's own lists.
-  const auto ordre = [](const std::string& a, const std::string& b) {
-    return line_before(to_qt(a), to_qt(b));
-  };
+  const LineOrder avant;
+  const auto ordre = [&avant](const std::string& a, const std::string& b) { return avant(to_qt(a), to_qt(b)); };
   tableau_->montrer(tableau_pilotes(session_.fiches(), session_.interdictions(), reglages, frequences, ordre),
                     {to_qcolor(background_of(LB_actives)), to_qcolor(background_of(LB_attente)),
                      to_qcolor(background_of(LB_noire))});

@@ -39,8 +39,11 @@ std::vector<std::string> noms(const t_tableau& t) {
 TEST(Tableau, TilesOfThreeInFlightInWords) {
   const std::string a = "\xE0 10 kHz de ";  // "à"
   const std::string paire = "intermodulation de 41,000 et 41,100", image = "image d'" + paire;
-  EXPECT_EQ(noms(tableau(trois_en_vol(), {35000, 35010, 35020, 35025, 40190, 40595, 40900, 41000, 41050,
-                                          41100, 41200, 41810, 42010, 42110})),
+  t_fiches fiches = trois_en_vol();  // and a 2.4 GHz model: counted in flight, no tile, forbids nothing
+  fiches[7] = {"V", 1, 1, 2400000, true, "2400000_Gaston_._", 7, "14:06", 1};
+  EXPECT_EQ(tableau(fiches, {}).en_vol.size(), 4u);
+  EXPECT_EQ(noms(tableau(fiches, {35000, 35010, 35020, 35025, 40190, 40595, 40900, 41000, 41050, 41100, 41200,
+                                  41810, 42010, 42110, 2400000})),
             (std::vector<std::string>{
                 "35000 interdite " + a + "35,010", "35010 en vol Vert", "35020 interdite " + a + "35,010",
                 "35025 libre", "40190 interdite image de 41,100", "40595 interdite " + image,
