@@ -47,8 +47,9 @@ class Tableau : public benchmark::ConsoleReporter {
   // True when every target is met and nothing failed.
   bool imprimer() const {
     bool tout_bon = true;
-    std::printf("\nWall-clock time of one operation, median of 5 repetitions (the cold start and the day: one run;\n"
-                "the start-ups to a painted window: median of 7 fresh processes each).\n");
+    std::printf(
+        "\nWall-clock time of one operation, median of 5 repetitions (the cold start and the day: one run;\n"
+        "the start-ups to a painted window: median of 15 fresh processes each).\n");
     std::printf("\n%-58s %12s %10s  %s\n", "operation", "time", "target", "met?");
     for (const Mesure& m : mesures_) {
       if (m.ms < 0 && m.erreur.empty()) continue;  // filtered out
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&tableau);
   benchmark::Shutdown();
 
-  const Demarrages d = demarrages_compares(7);
+  const Demarrages d = demarrages_compares(15);
   Mesure* const compares = &mesures[mesures.size() - 3];
   compares[0].ms = d.nue;
   compares[1].ms = d.qx30;

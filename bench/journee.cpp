@@ -52,6 +52,8 @@ std::string une_journee() {
   w->show();
   w->principale();
   const testing::Controls ui(*w);
+  // The day begins once the window is on the screen, its lists filled.
+  if (!QTest::qWaitFor([&] { return ui.CB_freq->count() > 0; })) return "the lists were never filled";
   ui.get<QTimer>("Timer60")->stop();  // the minutes are the day's own
   const auto cliquer = [&](const char* bouton) { QTest::mouseClick(ui.button(bouton), Qt::LeftButton); };
   for (int k = 1; k <= 998; ++k) {

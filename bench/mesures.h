@@ -37,10 +37,9 @@ void journee(benchmark::State& state);
 double demarrage_a_froid();
 
 // One start of a process up to its first window painted, for the comparison
-// below: "qx30" the program's window shown then started by principale, "nue"
-// the same window shown and never started: the same controls, captions and
-// faces, no logic. Prints the milliseconds since `lancement`; returns the
-// exit code.
+// below: "qx30" the program as main runs it (programme), "nue" the same
+// window shown and never started: the same controls, captions and faces, no
+// logic. Prints the milliseconds since `lancement`; returns the exit code.
 int premiere_fenetre(const std::string& quoi, std::chrono::steady_clock::time_point lancement, int argc,
                      char** argv);
 

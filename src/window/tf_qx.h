@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/clock.h"
 #include "session/session.h"
@@ -23,6 +26,9 @@
 #include "window/widgets/sorted_list.h"
 
 namespace qx30 {
+
+// Items read for a choice box, to be added to it later.
+using ArticlesDifferes = std::vector<std::pair<ChoiceBox*, std::vector<std::string>>>;
 
 // The outside world the window talks to; tests give their own.
 struct Platform {
@@ -38,10 +44,12 @@ class TF_qx : public QWidget, private SessionView {
   explicit TF_qx(Platform platform, QWidget* parent = nullptr);
 
   // Colours, limits, session name, journal, choice lists, clock and the
-  // first refresh, then the offer of a session a crash left open; a failing
-  // step shows its error and the start-up goes on. Called on a window already
-  // shown, it leaves the journal's first lines and the first automatic save
-  // to just after the window's first paint.
+  // first refresh, then the editor's lookup and the offer of a session a
+  // crash left open; a failing step shows its error and the start-up goes
+  // on. Called on a window already shown, it leaves the lists' items, the
+  // journal's first lines, the first automatic save, the editor's lookup and
+  // the offer to just after the window's first paint (a close before it
+  // runs them first).
   void principale();
 
   Session& session() { return session_; }
@@ -111,9 +119,15 @@ class TF_qx : public QWidget, private SessionView {
   // The client area the layout was drawn for.
   static constexpr QSize design_size{792, 533};
 
-  // The start-up's writes, once the window is on the screen.
-  void ecrire_demarrage();
-  bool ecritures_differees_ = false;
+  // The rest of the start-up, once the window is on the screen: its writes,
+  // the editor's lookup, the offer of a session a crash left open.
+  void suite_demarrage();
+  void finir_demarrage();
+  bool suite_differee_ = false;
+  bool en_principale_ = false;
+  bool suite_demandee_ = false;                 // by a paint inside one of principale's boxes
+  std::optional<t_date_heure> reprise_depuis_;  // the start, once principale got that far
+  ArticlesDifferes articles_differes_;          // the choice lists' items read by principale
 
   Platform platform_;
   Session session_;

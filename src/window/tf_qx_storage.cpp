@@ -16,18 +16,26 @@ namespace qx30 {
 
 namespace {
 
-// A choice box as the list reload drives it.
+void ajouter_articles(ChoiceBox* box, const std::vector<std::string>& items) {
+  const QString texte = box->edit_text();
+  for (const std::string& item : items) box->add_item(to_qt(item));
+  // Adding to an empty box would make its first item current.
+  box->choose(-1);
+  box->set_edit_text(texte);
+}
+
+// A choice box as the list reload drives it; the items go to `attente`
+// instead, when given, and the box's texts are set all the same.
 class BoiteQt : public BoiteChoix {
  public:
-  explicit BoiteQt(ChoiceBox* box) : box_(box) {}
+  BoiteQt(ChoiceBox* box, ArticlesDifferes* attente) : box_(box), attente_(attente) {}
 
   // Emptying the items empties the typed text too.
   void vider() override { box_->load_items({}); }
 
   void ajouter(const std::vector<std::string>& items) override {
-    for (const std::string& item : items) box_->add_item(to_qt(item));
-    // Adding to an empty box would make its first item current.
-    box_->choose(-1);
+    if (attente_) attente_->emplace_back(box_, items);
+    else ajouter_articles(box_, items);
   }
 
   void fixer_texte(const std::string& texte) override {
@@ -37,6 +45,7 @@ class BoiteQt : public BoiteChoix {
 
  private:
   ChoiceBox* box_;
+  ArticlesDifferes* attente_;
 };
 
 // From UTF-16, which the path converts to the system's own names on every
@@ -71,9 +80,12 @@ void TF_qx::B_seanceClick() {
 }
 
 void TF_qx::B_recharger_listesClick() {
-  BoiteQt freq(CB_freq);
-  BoiteQt pilote(CB_pilote);
-  BoiteQt comm(CB_comm);
+  // The start-up on a window already shown leaves the items for after its
+  // first paint; the boxes' texts show in it.
+  ArticlesDifferes* attente = en_principale_ && suite_differee_ ? &articles_differes_ : nullptr;
+  BoiteQt freq(CB_freq, attente);
+  BoiteQt pilote(CB_pilote, attente);
+  BoiteQt comm(CB_comm, attente);
   // The board shows the frequencies the reload leaves, also part of a list.
   try {
     recharger_listes(freq, pilote, comm);
@@ -87,13 +99,18 @@ void TF_qx::B_recharger_listesClick() {
 void TF_qx::principale() {
   // The clock runs from the window's creation, whatever becomes of the rest.
   Timer60->start();
-  if (isVisible()) {
-    ecritures_differees_ = true;
+  // Shown first, the window leaves what its first paint does not show (the
+  // choice lists' items, the journal's first lines, the first automatic save,
+  // the editor's lookup and the offer of a session a crash left open) to
+  // just after that paint.
+  suite_differee_ = isVisible();
+  if (suite_differee_) {
     session_.differer_ecritures();
-    // Should the window not be painted soon (covered, minimised), the files
-    // are written all the same.
-    QTimer::singleShot(1000, this, [this] { ecrire_demarrage(); });
+    // Should the window not be painted soon (covered, minimised), the rest
+    // comes all the same.
+    QTimer::singleShot(1000, this, [this] { suite_demarrage(); });
   }
+  en_principale_ = true;
   // A failing step shows its error and the start-up goes on: stopping there
   // would leave the whole day without its automatic session file.
   guarded([this] {
@@ -124,25 +141,46 @@ void TF_qx::principale() {
     guarded([this] { B_recharger_listesClick(); });
     Timer60Timer();
     session_.affichage();
-    // A file the load refuses shows the load's box; the day goes on with an
-    // empty table and the file stays as it is.
-    guarded([&] { session_.reprendre(debut); });
+    reprise_depuis_ = debut;
   });
+  en_principale_ = false;
+  if (!suite_differee_) {
+    finir_demarrage();
+  } else if (std::exchange(suite_demandee_, false)) {
+    // Painted inside one of principale's boxes: the rest follows principale.
+    QTimer::singleShot(0, this, [this] { suite_demarrage(); });
+  }
 }
 
 void TF_qx::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   // Once this paint has reached the screen.
-  if (ecritures_differees_) QTimer::singleShot(0, this, [this] { ecrire_demarrage(); });
+  if (suite_differee_) QTimer::singleShot(0, this, [this] { suite_demarrage(); });
 }
 
-void TF_qx::ecrire_demarrage() {
-  if (!std::exchange(ecritures_differees_, false)) return;
+void TF_qx::suite_demarrage() {
+  if (!suite_differee_) return;
+  // Not inside a box of principale's own: the rest keeps its order.
+  if (en_principale_) {
+    suite_demandee_ = true;
+    return;
+  }
+  suite_differee_ = false;
+  finir_demarrage();
+}
+
+void TF_qx::finir_demarrage() {
+  for (const auto& [box, items] : std::exchange(articles_differes_, {})) ajouter_articles(box, items);
   guarded([this] { session_.ecrire_differe(); });
+  platform_.launcher.prepare();
+  // A file the load refuses shows the load's box; the day goes on with an
+  // empty table and the file stays as it is.
+  if (const std::optional<t_date_heure> debut = std::exchange(reprise_depuis_, std::nullopt))
+    guarded([&] { session_.reprendre(*debut); });
 }
 
 void TF_qx::closeEvent(QCloseEvent* event) {
-  ecrire_demarrage();  // the journal keeps its order
+  suite_demarrage();  // the start-up ends before the close begins
   bool ecrit = false;
   guarded([&] {
     // Models in the air are not left without the operator's word.

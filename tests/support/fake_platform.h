@@ -64,6 +64,8 @@ class FakeLauncher : public Launcher {
  public:
   std::vector<std::string> opened;
   bool no_editor = false;
+  int prepared = 0;
+  void prepare() override { ++prepared; }
   void open_in_editor(const std::string& file_name) override {
     if (no_editor) throw std::runtime_error("No text editor was found to open " + file_name);
     opened.push_back(file_name);

@@ -112,13 +112,16 @@ const char* const journal = "20261205_140730_journal.csv";
 
 using JournalWindow = testing::WindowAtWork<>;
 
-// As the program starts: shown first, the window pays for no disk flush
-// before its first paint, and writes both start-up files right after it; a
+// As the program starts: shown first, the window pays for no disk flush,
+// no list item and no editor lookup before its first paint, and writes both
+// start-up files, fills the lists and starts the lookup right after it; a
 // missing parameters file is reported and the day is still saved.
 TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   window.show();
   start_up(std::nullopt);
   EXPECT_EQ(read_file("20261205_140730_seance_aut.dat") + read_file(journal), "<absent><absent>");
+  EXPECT_EQ(ui.CB_pilote->edit_text() + QString::number(ui.CB_pilote->count() + fake.launcher.prepared),
+            "X0");
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.repaint();
   QCoreApplication::processEvents();
@@ -132,6 +135,7 @@ TEST_F(JournalWindow, StartUpFilesAfterTheFirstPaintAndAMissingParametersFile) {
   EXPECT_TRUE(minute->isActive() && minute->interval() == 60000 && minute->timerType() == Qt::PreciseTimer);
   EXPECT_EQ(ui.get<Caption>("Label_heure")->text(), "05/12/2026 14:07");
   EXPECT_EQ(ui.CB_pilote->itemText(0), "bleu");  // in order whatever the case
+  EXPECT_EQ(ui.CB_pilote->edit_text() + QString::number(fake.launcher.prepared), "X1");
   register_entry("35010", "Vert");
   register_entry("35010", "bleu");
   EXPECT_EQ(row_of(ui.LB_liste, 2), 0);

@@ -46,11 +46,18 @@ TEST_F(ResumeWindow, YesBringsTheSessionBackAndItsFrequenciesStayForbidden) {
   EXPECT_TRUE(read_file("20261205_140730_journal.csv").contains(";reprise;;;;20261205_120000_seance_aut.dat\r\n"));
 }
 
+// Shown first, the window does not ask before its first paint; a close that
+// comes before that paint has the question first.
 TEST_F(ResumeWindow, NoLeavesTheTableEmpty) {
+  window.show();
   start_up();  // answered No
+  EXPECT_EQ(dialogs.questions.size(), 0);
+  EXPECT_TRUE(window.close());
   EXPECT_EQ(dialogs.questions.size(), 1);
   EXPECT_EQ(ui.LB_actives->line_count() + ui.LB_attente->line_count() + ui.LB_liste->line_count(), 0);
-  EXPECT_TRUE(read_file("20261205_140730_journal.csv").contains(";reprise_refusee;;;;20261205_120000_seance_aut.dat\r\n"));
+  EXPECT_TRUE(
+      read_file("20261205_140730_journal.csv")
+          .contains(";reprise_refusee;;;;20261205_120000_seance_aut.dat\r\n05/12/2026;14:07:30;fermeture;"));
 }
 
 TEST_F(ResumeWindow, AFileTheLoadRefusesShowsTheLoadsBoxAndTheDayGoesOn) {

@@ -5,7 +5,7 @@
 
 namespace qx30 {
 
-std::unique_ptr<QLockFile> verrouiller_dossier(Dialogs& dialogs) {
+std::unique_ptr<QLockFile> prendre_verrou() {
   auto verrou = std::make_unique<QLockFile>(QDir::current().absoluteFilePath(QString::fromLatin1(nom_verrou)));
   // A desk holds its lock all day: only a process that is gone frees it, never its age.
   verrou->setStaleLockTime(0);
@@ -17,10 +17,13 @@ std::unique_ptr<QLockFile> verrouiller_dossier(Dialogs& dialogs) {
     if (!verrou->getLockInfo(nullptr, nullptr, nullptr) && verrou->removeStaleLockFile() && verrou->tryLock(0))
       return verrou;
   }
+  return nullptr;
+}
+
+void dossier_pris(Dialogs& dialogs) {
   dialogs.message(QString::fromUtf8("qx30 est déjà ouvert dans le dossier ") +
                   QDir::toNativeSeparators(QDir::currentPath()) +
                   QString::fromUtf8(" : une seule régie par dossier."));
-  return nullptr;
 }
 
 }  // namespace qx30

@@ -15,9 +15,12 @@ namespace qx30 {
 // The lock file's name in the working folder.
 inline constexpr char nom_verrou[] = "qx30.lock";
 
-// The current folder's lock, held until it is destroyed; nothing, after one
-// box that names the folder, when another desk holds it. Nothing is written
-// then.
-std::unique_ptr<QLockFile> verrouiller_dossier(Dialogs& dialogs);
+// The current folder's lock, held until it is destroyed; nothing when
+// another desk holds it. It opens no box, so it can be taken on another
+// thread while the window is being made; it waits for the disk.
+std::unique_ptr<QLockFile> prendre_verrou();
+
+// The one box that names the folder another desk holds. Nothing is written.
+void dossier_pris(Dialogs& dialogs);
 
 }  // namespace qx30

@@ -34,7 +34,7 @@ void prepare_editor_command();
 
 class QtLauncher : public Launcher {
  public:
-  QtLauncher() { prepare_editor_command(); }
+  void prepare() override { prepare_editor_command(); }
   // Starts the editor on the file, in the current folder, without waiting
   // for it; also when the file does not exist yet, as the editor creates it
   // on saving. An editor that cannot be started is an error.

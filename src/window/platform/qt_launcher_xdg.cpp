@@ -24,7 +24,8 @@ QString ask_xdg_mime() {
 }
 
 // xdg-mime can take seconds: it is asked once, in the background from the
-// program's start, and only a click that comes before its answer waits for it.
+// window's first paint, and only a click that comes before its answer waits
+// for it.
 const std::shared_future<QString>& default_entry() {
   static const std::shared_future<QString> answer = std::async(std::launch::async, ask_xdg_mime).share();
   return answer;
