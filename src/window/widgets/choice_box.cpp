@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 
-#include "window/widgets/sorted_list.h"
 
 namespace qx30 {
 
@@ -31,10 +30,9 @@ void ChoiceBox::add_item(const QString& text) {
   int at = count();
   if (sorted_) {
     // After the last item that does not come after it.
-    const LineOrder before;
     for (int from = 0; from < at;) {
       const int middle = from + (at - from) / 2;
-      if (before(text, itemText(middle))) at = middle;
+      if (before_(text, itemText(middle))) at = middle;
       else from = middle + 1;
     }
   }

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QStringList>
 
+#include "window/widgets/sorted_list.h"
+
 namespace qx30 {
 
 class ChoiceBox : public QComboBox {
@@ -24,6 +26,8 @@ class ChoiceBox : public QComboBox {
 
  private:
   bool sorted_;
+  // Made once: each item of a list loaded one by one finds its place with it.
+  LineOrder before_;
   int chosen_ = -1;
 };
 
